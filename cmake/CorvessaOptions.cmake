@@ -1,0 +1,29 @@
+# Compile options shared by every target: CP932 narrow literals, strict floats, warnings.
+add_library(corvessa_options INTERFACE)
+target_compile_options(corvessa_options INTERFACE
+    -finput-charset=UTF-8
+    -fexec-charset=CP932
+    -ffp-contract=off
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+if(CORVESSA_WERROR)
+    target_compile_options(corvessa_options INTERFACE -Werror)
+endif()
+
+# 32-bit x86 would otherwise do float maths in x87 registers with extra precision,
+# and the animation must come out the same on both targets.
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_compile_options(corvessa_options INTERFACE -msse2 -mfpmath=sse)
+endif()
+
+if(WIN32)
+    target_compile_definitions(corvessa_options INTERFACE
+        WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+    # Static runtime: the programs must run from a bare folder with no DLLs beside them.
+    target_link_options(corvessa_options INTERFACE -static -static-libgcc -static-libstdc++)
+endif()
+
+if(CORVESSA_SANITIZE)
+    target_compile_options(corvessa_options INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(corvessa_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,79 @@
+# Test helpers: unit tests run natively and, in the x86_64 Windows build, under Wine;
+# end-to-end tests start the real programs under Wine in a virtual display.
+enable_testing()
+
+set(CORVESSA_WINE_STATE ${CMAKE_BINARY_DIR}/wine CACHE INTERNAL "")
+set(CORVESSA_HARNESS_DIR ${CMAKE_SOURCE_DIR}/tests/harness CACHE INTERNAL "")
+
+# i686 code cannot run on these machines: that build compiles and links its tests only.
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(CORVESSA_RUNS_WINE ON)
+else()
+    set(CORVESSA_RUNS_WINE OFF)
+endif()
+
+if(NOT TARGET gtest)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    if(CORVESSA_SANITIZE)
+        foreach(t gtest gtest_main gmock gmock_main)
+            target_compile_options(${t} PRIVATE -fsanitize=address,undefined)
+        endforeach()
+    endif()
+endif()
+include(GoogleTest)
+
+if(CORVESSA_RUNS_WINE)
+    # One prefix and one Xvfb per ctest run, made by the first test and ended by the last.
+    add_test(NAME wine_session.start
+             COMMAND ${CORVESSA_HARNESS_DIR}/session.sh start ${CORVESSA_WINE_STATE})
+    add_test(NAME wine_session.stop
+             COMMAND ${CORVESSA_HARNESS_DIR}/session.sh stop ${CORVESSA_WINE_STATE})
+    set_tests_properties(wine_session.start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 180)
+    set_tests_properties(wine_session.stop PROPERTIES FIXTURES_CLEANUP wine_session)
+endif()
+
+# Marks a test that runs a Windows program under the shared Wine session.
+function(corvessa_wine_test_properties test)
+    set_tests_properties(${test} PROPERTIES
+        FIXTURES_REQUIRED wine_session
+        ENVIRONMENT "CORVESSA_WINE_STATE=${CORVESSA_WINE_STATE}"
+        ${ARGN})
+endfunction()
+
+# corvessa_add_unit_tests(<name> SOURCES ... LIBRARIES ...)
+function(corvessa_add_unit_tests name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} corvessa_options GTest::gmock GTest::gtest_main)
+    if(NOT WIN32)
+        gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+    elseif(CORVESSA_RUNS_WINE)
+        # One Wine process per program: a Wine start per test case would cost more than the tests.
+        add_test(NAME wine.${name} COMMAND ${name})
+        corvessa_wine_test_properties(wine.${name} LABELS wine-unit TIMEOUT 300)
+    endif()
+endfunction()
+
+# corvessa_add_e2e_test(<name> SOURCES ... [LIBRARIES ...] [DEPENDS targets...])
+# The test program is itself a Windows program: it drives the real programs from inside Wine.
+function(corvessa_add_e2e_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES;DEPENDS" ${ARGN})
+    if(NOT (CORVESSA_RUNS_WINE AND CORVESSA_E2E))
+        return()
+    endif()
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE corvessa_e2e_support ${ARG_LIBRARIES}
+                          corvessa_options GTest::gtest_main)
+    if(ARG_DEPENDS)
+        add_dependencies(${name} ${ARG_DEPENDS})
+    endif()
+    add_test(NAME e2e.${name} COMMAND ${name})
+    # The desktop, the pointer and the window titles are shared: one scenario at a time.
+    corvessa_wine_test_properties(e2e.${name} LABELS e2e RESOURCE_LOCK desktop TIMEOUT ${ARG_TIMEOUT})
+endfunction()

@@ -1,0 +1,92 @@
+// Starting and ending the programs under test.
+#include "process.h"
+
+#include <vector>
+
+namespace e2e {
+
+bool Process::start(const std::string& commandLine, const std::string& workingDir) {
+    job_ = CreateJobObjectA(nullptr, nullptr);
+    if (job_) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    // Suspended until it is in the job, so that not even its first child escapes.
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info_)) {
+        info_ = {};
+        return false;
+    }
+    if (job_) AssignProcessToJobObject(job_, info_.hProcess);
+    ResumeThread(info_.hThread);
+    return true;
+}
+
+Process::~Process() {
+    kill();
+    if (info_.hThread) CloseHandle(info_.hThread);
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+    if (job_) CloseHandle(job_);
+}
+
+std::optional<DWORD> Process::waitForExit(DWORD timeoutMs) {
+    if (!info_.hProcess) return std::nullopt;
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+bool Process::running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void Process::kill() {
+    if (job_) TerminateJobObject(job_, 1);
+    if (running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+}
+
+std::string programDir() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path);
+    return dir.substr(0, dir.find_last_of("\\/"));
+}
+
+std::string freshDir(const std::string& name) {
+    std::string dir = programDir() + "\\scenario-" + name;
+    // Empty it: earlier runs may have left files.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((dir + "\\" + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    CreateDirectoryA(dir.c_str(), nullptr);
+    return dir;
+}
+
+bool copyFileTo(const std::string& from, const std::string& toDir) {
+    std::string name = from.substr(from.find_last_of("\\/") + 1);
+    return CopyFileA(from.c_str(), (toDir + "\\" + name).c_str(), FALSE) != 0;
+}
+
+double nowMs() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace e2e

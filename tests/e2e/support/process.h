@@ -1,0 +1,44 @@
+// A program started by a scenario. Everything it starts runs inside one job object, so that
+// the scenario ends the program and all its children by handle, also when an assertion fails.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+class Process {
+public:
+    // Starts `commandLine` in `workingDir` (empty: the scenario's own); false when it cannot.
+    bool start(const std::string& commandLine, const std::string& workingDir = {});
+    ~Process();
+    Process() = default;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    // The exit code once the process has ended within `timeoutMs`, else nothing.
+    std::optional<DWORD> waitForExit(DWORD timeoutMs);
+    bool running() const;
+    DWORD id() const { return info_.dwProcessId; }
+    // Ends the process and everything it started.
+    void kill();
+
+private:
+    PROCESS_INFORMATION info_{};
+    HANDLE job_ = nullptr;
+};
+
+// The folder the scenario's program lies in, which is where the build puts the programs.
+std::string programDir();
+
+// A fresh, empty folder for one scenario (removed by nobody: it lies in the build tree).
+std::string freshDir(const std::string& name);
+
+bool copyFileTo(const std::string& from, const std::string& toDir);
+
+// Milliseconds since an arbitrary start, for measuring in scenarios and benchmarks.
+double nowMs();
+
+}  // namespace e2e

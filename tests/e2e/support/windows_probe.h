@@ -1,0 +1,23 @@
+// Looking at windows the way the front end and a user see them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// Polls for a top-level window with this title (and class, when given) for up to `timeoutMs`.
+HWND waitForWindow(const char* title, DWORD timeoutMs, const char* className = nullptr);
+
+// True when no window with this title exists within `timeoutMs`.
+bool waitForNoWindow(const char* title, DWORD timeoutMs);
+
+// Waits until the window's thread has handled everything queued before this call.
+void waitUntilIdle(HWND window, DWORD timeoutMs = 2000);
+
+std::string windowTitle(HWND window);
+std::string windowClass(HWND window);
+DWORD windowProcessId(HWND window);
+
+}  // namespace e2e

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The shared Wine session of a test run: one prefix in the build tree, one Xvfb display,
+# one persistent wineserver. `start STATE_DIR` makes them, `stop STATE_DIR` ends exactly them.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+cmd=${1:?usage: session.sh start|stop STATE_DIR}
+state=${2:?usage: session.sh start|stop STATE_DIR}
+mkdir -p "$state"
+state=$(cd "$state" && pwd)
+source "$here/wine-env.sh" "$state"
+
+kill_pidfile() {
+    local f=$1
+    [ -f "$f" ] || return 0
+    local pid; pid=$(cat "$f")
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$pid" 2>/dev/null || true
+    fi
+    rm -f "$f"
+}
+
+stop_session() {
+    if [ -d "$WINEPREFIX" ]; then
+        "$WINESERVER" -k 2>/dev/null || true
+        "$WINESERVER" -w 2>/dev/null || true
+    fi
+    kill_pidfile "$state/pulseaudio.pid"
+    kill_pidfile "$state/xvfb.pid"
+    rm -f "$state/display" "$state/pulse-server"
+}
+
+make_prefix() {
+    [ -f "$WINEPREFIX/.corvessa-ready" ] && return 0
+    rm -rf "$WINEPREFIX"
+    env $WINE_LOCALE "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
+    # Without a window manager Wine waits ~2 s on every hide of a full-screen popup.
+    env $WINE_LOCALE "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # A crashing program must end, not wait for a click on a dialog nobody sees.
+    env $WINE_LOCALE "$WINELOADER" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    "$WINESERVER" -w
+    touch "$WINEPREFIX/.corvessa-ready"
+}
+
+start_xvfb() {
+    local fifo="$state/xvfb.displayfd"
+    rm -f "$fifo"; mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${CORVESSA_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
+        3>"$fifo" >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    local num
+    read -r -t 30 num <"$fifo"
+    rm -f "$fifo"
+    [ -n "$num" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
+    echo ":$num" >"$state/display"
+}
+
+# A null sink gives Wine a wave device whose output can be recorded from its monitor.
+start_pulseaudio() {
+    command -v pulseaudio >/dev/null || return 0
+    export XDG_RUNTIME_DIR="$state/pulse-runtime"
+    mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
+    HOME="$state" pulseaudio -n --daemonize=no --exit-idle-time=-1 --system=false \
+        -L "module-null-sink sink_name=nullsink" \
+        -L "module-native-protocol-unix socket=$XDG_RUNTIME_DIR/native auth-anonymous=1" \
+        >"$state/pulseaudio.log" 2>&1 &
+    echo $! >"$state/pulseaudio.pid"
+    for _ in $(seq 100); do
+        [ -S "$XDG_RUNTIME_DIR/native" ] && break
+        sleep 0.1
+    done
+    echo "unix:$XDG_RUNTIME_DIR/native" >"$state/pulse-server"
+}
+
+case $cmd in
+start)
+    stop_session
+    make_prefix
+    start_xvfb
+    if [ "${CORVESSA_SOUND:-1}" = 1 ]; then start_pulseaudio; fi
+    source "$here/wine-env.sh" "$state"
+    # A persistent server saves every Wine start the server's own start-up.
+    "$WINESERVER" -p </dev/null >"$state/wineserver.log" 2>&1
+    echo "session ready: DISPLAY=$(cat "$state/display") WINEPREFIX=$WINEPREFIX"
+    ;;
+stop)
+    stop_session
+    echo "session stopped"
+    ;;
+*)
+    echo "usage: session.sh start|stop STATE_DIR" >&2; exit 2 ;;
+esac
