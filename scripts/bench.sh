@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the native and x86_64 Windows presets and runs every benchmark: native ones directly,
+# Windows ones under Wine in a virtual display. Prints figures; asserts nothing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh test
+for preset in native win64; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$(nproc)" >/dev/null
+done
+state=build/win64/wine
+tests/harness/session.sh start "$state" >/dev/null
+trap 'tests/harness/session.sh stop "$state" >/dev/null' EXIT
+for b in $(find build/native/bench -type f -executable -name 'bench_*' | sort); do
+    echo "=== $b"; "$b"
+done
+for b in $(find build/win64/bench -type f -name 'bench_*.exe' | sort); do
+    echo "=== $b (under Wine)"; CORVESSA_WINE_STATE=$PWD/$state tests/harness/wine-run.sh "$b"
+done
