@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the x86_64 Windows programs and runs the saver (Corvessa.scr /s) under Wine.
+# With $DISPLAY set it runs there until you move the mouse or press a key. Without a display it
+# runs in a virtual one for a few seconds, saves a screenshot and ends the saver with a key press.
+# Usage: run-saver.sh [seconds] [screenshot.png]   (defaults: 8 s, build/win64/saver-screenshot.png)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-8}
+shot=${2:-build/win64/saver-screenshot.png}
+scripts/install-deps.sh run
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target corvessa_renderer corvessa_frontend
+
+state=$PWD/build/win64/run-wine
+mkdir -p "$state"
+here=$PWD/tests/harness
+xvfb_pid=
+cleanup() {
+    source "$here/wine-env.sh" "$state"
+    "$WINESERVER" -k 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -f "$state/display"
+}
+trap cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ]; then
+    fifo=$state/displayfd; rm -f "$fifo"; mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    read -r -t 30 num <"$fifo"; rm -f "$fifo"
+    echo ":$num" >"$state/display"
+fi
+source "$here/wine-env.sh" "$state"
+if [ ! -f "$WINEPREFIX/.corvessa-ready" ]; then
+    env $WINE_LOCALE "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
+    env $WINE_LOCALE "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$WINESERVER" -w; touch "$WINEPREFIX/.corvessa-ready"
+fi
+
+bin=build/win64/bin
+if [ -n "$xvfb_pid" ]; then
+    env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s >/dev/null 2>&1 &
+    saver=$!
+    sleep "$seconds"
+    import -display "$DISPLAY" -window root "$shot"
+    echo "screenshot: $shot"
+    # A key press is what ends a screen saver.
+    xdotool key space
+    wait "$saver" || true
+else
+    echo "Corvessa runs on $DISPLAY: move the mouse or press a key to end it."
+    env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s
+fi
