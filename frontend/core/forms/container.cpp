@@ -1,0 +1,284 @@
+// Painting, kept drawing, mouse routing and timer ticks of forms and picture boxes.
+#include "container.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "forms_app.h"
+#include "timer.h"
+#include "twips.h"
+#include "windowless_control.h"
+
+namespace forms {
+namespace {
+
+void registerClass(HINSTANCE instance, const char* name, WNDPROC procedure, HICON icon) {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+}
+
+int shiftState() {
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= kShiftKey;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= kCtrlKey;
+    if (GetKeyState(VK_MENU) < 0) shift |= kAltKey;
+    return shift;
+}
+
+int buttonOf(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return kLeftButton;
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return kRightButton;
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return kMiddleButton;
+    default: return 0;
+    }
+}
+
+int heldButtons(WPARAM wParam) {
+    return ((wParam & MK_LBUTTON) ? kLeftButton : 0) | ((wParam & MK_RBUTTON) ? kRightButton : 0) |
+           ((wParam & MK_MBUTTON) ? kMiddleButton : 0);
+}
+
+}  // namespace
+
+void registerContainerClasses(HINSTANCE instance) {
+    // Icon 1 is the program's own; a missing one leaves the class with the default.
+    registerClass(instance, kFormClass, Container::windowProc, LoadIcon(instance, MAKEINTRESOURCE(1)));
+    registerClass(instance, kPictureBoxClass, Container::windowProc, nullptr);
+}
+
+void unregisterContainerClasses(HINSTANCE instance) {
+    UnregisterClassA(kFormClass, instance);
+    UnregisterClassA(kPictureBoxClass, instance);
+}
+
+Container::~Container() {
+    for (Timer* timer : timers_) timer->containerGone();
+}
+
+void Container::setBackColour(COLORREF colour) {
+    backColour_ = colour;
+    cls();
+}
+
+int Container::scaleWidth() const {
+    RECT inner{};
+    if (window_) GetClientRect(window_, &inner);
+    return inner.right - inner.left;
+}
+
+int Container::scaleHeight() const {
+    RECT inner{};
+    if (window_) GetClientRect(window_, &inner);
+    return inner.bottom - inner.top;
+}
+
+void Container::ensureKeptImage() {
+    const int width = std::max(scaleWidth(), 1);
+    const int height = std::max(scaleHeight(), 1);
+    if (keptImage_ && keptSize_.cx >= width && keptSize_.cy >= height) return;
+    // A grown area keeps what was drawn so far and shows the background beyond it.
+    ScreenDc screen;
+    GdiObject<HBITMAP> grown(CreateCompatibleBitmap(screen.get(), width, height));
+    if (!grown) return;
+    MemoryDc target(screen.get());
+    SelectedObject selectTarget(target.get(), grown.get());
+    const RECT all{0, 0, width, height};
+    GdiObject<HBRUSH> background(CreateSolidBrush(backColour_));
+    FillRect(target.get(), &all, background.get());
+    if (keptImage_) {
+        MemoryDc source(screen.get());
+        SelectedObject selectSource(source.get(), keptImage_.get());
+        BitBlt(target.get(), 0, 0, keptSize_.cx, keptSize_.cy, source.get(), 0, 0, SRCCOPY);
+    }
+    keptImage_ = std::move(grown);
+    keptSize_ = SIZE{width, height};
+}
+
+void Container::drawLine(int x1, int y1, int x2, int y2, COLORREF colour) {
+    ensureKeptImage();
+    if (!keptImage_) return;
+    MemoryDc dc;
+    SelectedObject selectImage(dc.get(), keptImage_.get());
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
+    SelectedObject selectPen(dc.get(), pen.get());
+    MoveToEx(dc.get(), x1, y1, nullptr);
+    LineTo(dc.get(), x2, y2);
+    refresh();
+}
+
+void Container::cls() {
+    keptImage_.reset();
+    keptSize_ = SIZE{};
+    refresh();
+}
+
+void Container::paintTo(HDC dc) {
+    const int width = scaleWidth();
+    const int height = scaleHeight();
+    if (width <= 0 || height <= 0) return;
+    // Composed off screen, so that the background never flashes between the controls.
+    MemoryDc buffer(dc);
+    GdiObject<HBITMAP> bufferImage(CreateCompatibleBitmap(dc, width, height));
+    if (!buffer.get() || !bufferImage) return;
+    SelectedObject selectBuffer(buffer.get(), bufferImage.get());
+    const RECT all{0, 0, width, height};
+    GdiObject<HBRUSH> background(CreateSolidBrush(backColour_));
+    FillRect(buffer.get(), &all, background.get());
+    if (keptImage_) {
+        MemoryDc kept(dc);
+        SelectedObject selectKept(kept.get(), keptImage_.get());
+        BitBlt(buffer.get(), 0, 0, keptSize_.cx, keptSize_.cy, kept.get(), 0, 0, SRCCOPY);
+    }
+    for (WindowlessControl* control : controls_) {
+        if (!control->visible()) continue;
+        const RECT area = control->pixelRect();
+        if (area.right <= area.left || area.bottom <= area.top) continue;
+        const int saved = SaveDC(buffer.get());
+        IntersectClipRect(buffer.get(), area.left, area.top, area.right, area.bottom);
+        control->paint(buffer.get(), area);
+        RestoreDC(buffer.get(), saved);
+    }
+    BitBlt(dc, 0, 0, width, height, buffer.get(), 0, 0, SRCCOPY);
+}
+
+void Container::refresh() {
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Container::addControl(WindowlessControl* control) {
+    controls_.push_back(control);
+    refresh();
+}
+
+void Container::removeControl(WindowlessControl* control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    if (mouseCapture_ == control) mouseCapture_ = nullptr;
+    refresh();
+}
+
+void Container::addTimer(Timer* timer) { timers_.push_back(timer); }
+
+void Container::removeTimer(Timer* timer) {
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+}
+
+void Container::attachWindow(HWND window) {
+    window_ = window;
+    for (Timer* timer : timers_) timer->windowReady();
+}
+
+void Container::detachWindow() {
+    for (Timer* timer : timers_) timer->windowGone();
+    window_ = nullptr;
+    keptImage_.reset();
+    keptSize_ = SIZE{};
+}
+
+void Container::dispatchMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    WindowlessControl* target = mouseCapture_;
+    if (!target) {
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+            WindowlessControl* control = *it;
+            const RECT area = control->pixelRect();
+            if (control->visible() && control->takesMouse() && PtInRect(&area, at)) {
+                target = control;
+                break;
+            }
+        }
+    }
+    if (!target) return;
+    const RECT area = target->pixelRect();
+    const App& app = App::current();
+    const int x = pixelsToTwips(at.x - area.left, app.dpiX());
+    const int y = pixelsToTwips(at.y - area.top, app.dpiY());
+    const int index = target->index();
+    const int shift = shiftState();
+    if (message == WM_MOUSEMOVE) {
+        if (target->MouseMove) target->MouseMove(index, heldButtons(wParam), shift, x, y);
+    } else if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
+        if (heldButtons(wParam) == 0) {
+            mouseCapture_ = nullptr;
+            ReleaseCapture();
+        }
+        if (target->MouseUp) target->MouseUp(index, buttonOf(message), shift, x, y);
+    } else {
+        // Presses go on to the control they began on, as with a windowed control.
+        mouseCapture_ = target;
+        SetCapture(window_);
+        if (target->MouseDown) target->MouseDown(index, buttonOf(message), shift, x, y);
+    }
+}
+
+LRESULT Container::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;  // paintTo covers every pixel
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window_, &paint);
+        if (dc) paintTo(dc);
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paintTo(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_SIZE:
+        ensureKeptImage();
+        refresh();
+        return 0;
+    case WM_TIMER:
+        for (Timer* timer : timers_) {
+            if (timer->id() == wParam) {
+                timer->tick();
+                break;
+            }
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        mouseCapture_ = nullptr;
+        return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+        dispatchMouse(message, wParam, lParam);
+        return 0;
+    default:
+        return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK Container::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* self = static_cast<Container*>(create->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = window;
+    }
+    auto* self = reinterpret_cast<Container*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->handleMessage(message, wParam, lParam);
+    } catch (...) {
+        // An event handler that failed is passed over, as every front-end step is.
+        result = DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->detachWindow();
+    }
+    return result;
+}
+
+}  // namespace forms

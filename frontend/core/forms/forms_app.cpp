@@ -1,0 +1,128 @@
+// Process services of the forms layer.
+#include "forms_app.h"
+
+#include <objbase.h>
+
+#include <vector>
+
+#include "command_line.h"
+#include "container.h"
+#include "front_end_paths.h"
+#include "twips.h"
+
+namespace forms {
+namespace {
+
+App* currentApp = nullptr;
+constexpr const char* kOwnerClass = "CorvessaOwner";
+
+std::string modulePath(HINSTANCE instance) {
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(instance, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);  // cut off: try again with room for a long path
+    }
+}
+
+}  // namespace
+
+App::App(HINSTANCE instance)
+    : instance_(instance),
+      path_(directoryOf(modulePath(instance))),
+      argumentText_(argumentTextOf(GetCommandLineA())) {
+    currentApp = this;
+    // OleLoadPicture needs COM on this thread; a failure only costs the preview its picture.
+    comReady_ = SUCCEEDED(CoInitialize(nullptr));
+    {
+        ScreenDc screen;
+        if (screen.get()) {
+            dpiX_ = GetDeviceCaps(screen.get(), LOGPIXELSX);
+            dpiY_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
+        }
+    }
+    registerContainerClasses(instance_);
+
+    WNDCLASSA ownerClass{};
+    ownerClass.lpfnWndProc = ownerWindowProc;
+    ownerClass.hInstance = instance_;
+    ownerClass.lpszClassName = kOwnerClass;
+    RegisterClassA(&ownerClass);
+    // Never shown; it only owns the forms, so that none of them needs a taskbar entry.
+    owner_ = CreateWindowExA(0, kOwnerClass, kTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                             instance_, nullptr);
+}
+
+App::~App() {
+    if (owner_ && IsWindow(owner_)) DestroyWindow(owner_);
+    UnregisterClassA(kOwnerClass, instance_);
+    unregisterContainerClasses(instance_);
+    if (comReady_) CoUninitialize();
+    currentApp = nullptr;
+}
+
+App& App::current() { return *currentApp; }
+
+void App::msgBox(const std::string& text) const {
+    MessageBoxA(nullptr, text.c_str(), kTitle, MB_OK);
+}
+
+void App::end(UINT exitCode) const { ExitProcess(exitCode); }
+
+UniqueHandle App::startProgram(const std::string& programPath) const {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    std::vector<char> commandLine(programPath.begin(), programPath.end());
+    commandLine.push_back('\0');
+    // The program is named separately from its command line: searched by the unquoted command
+    // line alone, a folder with a blank in its name would start "C:\Program" or the like.
+    if (!CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &started)) {
+        return UniqueHandle();
+    }
+    CloseHandle(started.hThread);
+    return UniqueHandle(started.hProcess);
+}
+
+int App::run() {
+    MSG message;
+    while (loadedForms_ > 0 && IsWindow(owner_)) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+void App::setMousePointer(MousePointer pointer) const {
+    SetCursor(LoadCursor(nullptr, pointer == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW));
+}
+
+int App::screenWidthTwips() const { return pixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpiX_); }
+int App::screenHeightTwips() const { return pixelsToTwips(GetSystemMetrics(SM_CYSCREEN), dpiY_); }
+
+void App::formLoaded(Form*) { ++loadedForms_; }
+
+void App::formUnloaded(Form*) {
+    // The last form gone ends the loop: wake it so that it sees the count.
+    if (--loadedForms_ <= 0) PostMessageA(owner_, WM_NULL, 0, 0);
+}
+
+LRESULT CALLBACK App::ownerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,76 @@
+// The process side of the forms layer: program directory and argument text, the application
+// title and its message box, starting programs, the hidden owner window of every form, the
+// screen's DPI, and the message loop that keeps the process alive while a form is loaded.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "win_handles.h"
+
+namespace forms {
+
+class Form;
+
+enum class MousePointer { Default, Hourglass };
+
+class App {
+public:
+    static constexpr const char* kTitle = "Corvessa (ScreenSaver)";
+
+    // One per process, made first in the entry and torn down last.
+    explicit App(HINSTANCE instance);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    static App& current();
+
+    HINSTANCE instance() const { return instance_; }
+    // The program's own folder, without a trailing separator.
+    const std::string& path() const { return path_; }
+    // The command line without the program's name.
+    const std::string& argumentText() const { return argumentText_; }
+
+    // A modal box with the application title, only an OK button and no icon.
+    void msgBox(const std::string& text) const;
+    // Ends the process at once: no further events of any form run.
+    [[noreturn]] void end(UINT exitCode = 0) const;
+    // Starts a program by path, shown normally and activated (show mode 1), without waiting.
+    // The process handle is the caller's to keep or drop; empty when the start failed.
+    UniqueHandle startProgram(const std::string& programPath) const;
+
+    // The hidden top-level window that owns every form; closing it ends the message loop.
+    HWND ownerWindow() const { return owner_; }
+
+    // Runs the message loop while a form is loaded and the owner window stands.
+    int run();
+
+    void setMousePointer(MousePointer pointer) const;
+
+    // Dots per inch of the screen, for twips.
+    int dpiX() const { return dpiX_; }
+    int dpiY() const { return dpiY_; }
+    int screenWidthTwips() const;
+    int screenHeightTwips() const;
+
+    // Book-keeping of the forms: the process lives while one is loaded.
+    void formLoaded(Form* form);
+    void formUnloaded(Form* form);
+    int loadedForms() const { return loadedForms_; }
+
+private:
+    static LRESULT CALLBACK ownerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HINSTANCE instance_;
+    std::string path_;
+    std::string argumentText_;
+    bool comReady_ = false;
+    HWND owner_ = nullptr;
+    int dpiX_ = 96;
+    int dpiY_ = 96;
+    int loadedForms_ = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,81 @@
+// Painting a label.
+#include "label_control.h"
+
+#include <cmath>
+
+#include "forms_app.h"
+
+namespace forms {
+
+HFONT createFont(const FontSpec& spec) {
+    LOGFONTA description{};
+    description.lfHeight = -static_cast<LONG>(std::lround(spec.points * App::current().dpiY() / 72.0));
+    description.lfWeight = spec.weight;
+    description.lfItalic = spec.italic ? TRUE : FALSE;
+    description.lfCharSet = spec.charset;
+    lstrcpynA(description.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+    return CreateFontIndirectA(&description);
+}
+
+void LabelControl::setCaption(const std::string& caption) {
+    caption_ = caption;
+    refresh();
+}
+
+void LabelControl::setForeColour(COLORREF colour) {
+    foreColour_ = colour;
+    refresh();
+}
+
+void LabelControl::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    refresh();
+}
+
+void LabelControl::setTransparent(bool transparent) {
+    transparent_ = transparent;
+    refresh();
+}
+
+void LabelControl::setBackColour(COLORREF colour) {
+    backColour_ = colour;
+    refresh();
+}
+
+void LabelControl::setAlignment(TextAlignment alignment) {
+    alignment_ = alignment;
+    refresh();
+}
+
+void LabelControl::setBorder(bool singleLine) {
+    border_ = singleLine;
+    refresh();
+}
+
+void LabelControl::setFont(const FontSpec& font) {
+    font_ = font;
+    madeFont_.reset();
+    refresh();
+}
+
+void LabelControl::paint(HDC dc, const RECT& area) {
+    RECT text = area;
+    if (!transparent_) {
+        GdiObject<HBRUSH> background(CreateSolidBrush(backColour_));
+        FillRect(dc, &area, background.get());
+    }
+    if (border_) {
+        FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        InflateRect(&text, -2, -1);
+    }
+    if (!madeFont_) madeFont_.reset(createFont(font_));
+    SelectedObject selectFont(dc, madeFont_ ? static_cast<HGDIOBJ>(madeFont_.get()) : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, enabled_ ? foreColour_ : GetSysColor(COLOR_GRAYTEXT));
+    UINT format = DT_WORDBREAK | DT_NOPREFIX;
+    if (alignment_ == TextAlignment::Centre) format |= DT_CENTER;
+    if (alignment_ == TextAlignment::Right) format |= DT_RIGHT;
+    DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, format);
+}
+
+}  // namespace forms

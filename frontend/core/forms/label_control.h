@@ -1,0 +1,58 @@
+// The label control: windowless text in a font and colour, optionally over its own background
+// and with a single-line border; disabled labels show their text greyed.
+#pragma once
+
+#include <string>
+
+#include "win_handles.h"
+#include "windowless_control.h"
+
+namespace forms {
+
+// A font as a form describes it; sizes in points.
+struct FontSpec {
+    std::string face = "ＭＳ Ｐゴシック";
+    double points = 9.75;
+    int weight = FW_NORMAL;
+    bool italic = false;
+    BYTE charset = SHIFTJIS_CHARSET;
+};
+
+enum class TextAlignment { Left, Right, Centre };
+
+class LabelControl : public WindowlessControl {
+public:
+    explicit LabelControl(Container& container, int index = -1) : WindowlessControl(container, index) {}
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+    COLORREF foreColour() const { return foreColour_; }
+    void setForeColour(COLORREF colour);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    // Transparent labels draw only their text over what lies behind them.
+    void setTransparent(bool transparent);
+    void setBackColour(COLORREF colour);
+    void setAlignment(TextAlignment alignment);
+    void setBorder(bool singleLine);
+    const FontSpec& font() const { return font_; }
+    void setFont(const FontSpec& font);
+
+    void paint(HDC dc, const RECT& area) override;
+
+private:
+    std::string caption_;
+    COLORREF foreColour_ = RGB(0, 0, 0);
+    COLORREF backColour_ = RGB(192, 192, 192);
+    bool enabled_ = true;
+    bool transparent_ = false;
+    bool border_ = false;
+    TextAlignment alignment_ = TextAlignment::Left;
+    FontSpec font_;
+    GdiObject<HFONT> madeFont_;  // made from font_ at the first paint after a change
+};
+
+// The GDI font for `spec` at the screen's DPI.
+HFONT createFont(const FontSpec& spec);
+
+}  // namespace forms

@@ -1,0 +1,5 @@
+/* Resource numbers of Corvessa.scr, shared by the resource scripts and the code. */
+#pragma once
+
+#define IDI_CORVESSA 1           /* the program's window icon */
+#define IDR_PREVIEW_PICTURE 101  /* preview picture, 152 x 112 JPEG, RCDATA */

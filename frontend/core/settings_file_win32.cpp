@@ -1,0 +1,54 @@
+// Corvessa.ini through the platform's profile functions.
+#include <array>
+
+#include "front_end_paths.h"
+#include "forms/forms_app.h"
+#include "settings_rules.h"
+#include "vantrel_b.h"
+
+namespace {
+
+// Corvessa.ini as the settings rules see it.
+class SettingsFile : public ProfileAccess {
+public:
+    explicit SettingsFile(std::string path) : path_(std::move(path)) {}
+    std::string read(const std::string& section, const std::string& key) override {
+        return ReadIniString(section, key, path_);
+    }
+    void write(const std::string& section, const std::string& key, const std::string& value) override {
+        WriteIniString(section, key, value, path_);
+    }
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
+std::string SettingsPath() { return besideProgram(forms::App::current().path(), kSettingsFileName); }
+std::string RendererPath() { return besideProgram(forms::App::current().path(), kRendererFileName); }
+
+std::string ReadIniString(const std::string& section, const std::string& key, const std::string& file) {
+    // 256 bytes with room for the NUL: values longer than 255 bytes come back cut.
+    std::array<char, 256> value{};
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value.data(),
+                             static_cast<DWORD>(value.size()), file.c_str());
+    value.back() = '\0';
+    return value.data();
+}
+
+void WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+                    const std::string& file) {
+    // Deliberately unchecked: a read-only folder or a full disk is not reported.
+    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+}
+
+void LoadSettings() {
+    SettingsFile file(SettingsPath());
+    loadSettingsFrom(file, FileExists, musicSettings());
+}
+
+void SaveSettings() {
+    SettingsFile file(SettingsPath());
+    saveSettingsTo(file, musicSettings());
+}
