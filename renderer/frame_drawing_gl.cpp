@@ -1,0 +1,118 @@
+// One frame: veil, turn, per-kind state, then each emitter's step and trails.
+#include "frame_drawing_gl.h"
+
+#include "frame_rules.h"
+#include "hsv_colour.h"
+
+#include <GL/gl.h>
+
+#include <cstddef>
+
+namespace {
+
+constexpr GLuint kShapeList = 1;
+
+void fadeOrClear(const AnimationState& state) {
+    if (state.settings.blur == 0) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        return;
+    }
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glColor4f(0.0f, 0.0f, 0.0f, veilAlpha(state.settings.blur));
+    // The colour buffer is not cleared: the veil darkens what earlier frames left.
+    const VeilExtent veil = veilExtent(state.viewAspect);
+    glBegin(GL_TRIANGLE_STRIP);
+    glVertex3f(-veil.halfWidth, -veil.halfHeight, 0.0f);
+    glVertex3f(veil.halfWidth, -veil.halfHeight, 0.0f);
+    glVertex3f(-veil.halfWidth, veil.halfHeight, 0.0f);
+    glVertex3f(veil.halfWidth, veil.halfHeight, 0.0f);
+    glEnd();
+}
+
+void setKindState(int geometryKind) {
+    switch (geometryKind) {
+    case 0:
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+        glEnable(GL_BLEND);
+        glEnable(GL_POINT_SMOOTH);
+        glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+        break;
+    case 1:
+        glDisable(GL_BLEND);
+        glEnable(GL_DEPTH_TEST);
+        glClear(GL_DEPTH_BUFFER_BIT);
+        break;
+    case 2:
+        glBlendFunc(GL_ONE, GL_ONE);  // additive: sprites only ever brighten
+        glEnable(GL_BLEND);
+        break;
+    default:
+        break;
+    }
+}
+
+// Draws the trail oldest first, so the newest point lands on top.
+void drawTrail(const AnimationState& state, const Stream& stream) {
+    const int kind = state.settings.geometryKind;
+    const int n = static_cast<int>(stream.points.size());
+    float lightness = state.hueStep;
+    for (int i = 1; i <= n; ++i) {
+        const TrailPoint& p = stream.points[static_cast<std::size_t>((stream.head + i) % n)];
+        const int placeFromNewest = n - i;
+        const Rgb colour = hsvToRgb(p.hue, p.saturation, lightness);
+        const GLfloat rgb[] = {colour.r, colour.g, colour.b};
+        glColor3fv(rgb);
+        glPushMatrix();
+        float depth = p.z;
+        if (kind == 1) {
+            glTranslatef(p.x, p.y, p.z);
+        } else {
+            // Turned by hand rather than by the matrix, so that sprites keep facing the viewer.
+            const TurnedPosition t = turnAboutVertical(p.x, p.y, p.z, state.cosA, state.sinA);
+            glTranslatef(t.x, t.y, t.z);
+            depth = t.z;
+        }
+        if (kind == 0) {
+            glPointSize((depth + 200.0f) * static_cast<float>(state.settings.particleSize) *
+                        pointSizeFactor(placeFromNewest));
+            glBegin(GL_POINTS);
+            glVertex3f(0.0f, 0.0f, 0.0f);
+            glEnd();
+        } else {
+            const float scale = taperScale(placeFromNewest);
+            if (scale != 1.0f) {
+                glScalef(scale, scale, scale);
+            }
+            glCallList(kShapeList);
+        }
+        glPopMatrix();
+        lightness += state.hueStep;
+    }
+}
+
+}  // namespace
+
+void renderFrame(AnimationState& state) {
+    if (!animationReady(state)) {
+        return;
+    }
+    glLoadIdentity();
+    fadeOrClear(state);
+    advanceRotation(state);
+    if (state.settings.geometryKind == 1) {
+        glRotatef(state.rotationAngle, 0.0f, 1.0f, 0.0f);
+    }
+    setKindState(state.settings.geometryKind);
+    for (Emitter& emitter : state.emitters) {
+        updateEmitter(emitter, state.settings.randomizeInterval);
+        // Each stream's drawing reads only its own points, and its drift comes after its
+        // drawing, exactly as when the drift is applied point by point while drawing.
+        for (Stream& stream : emitter.streams) {
+            drawTrail(state, stream);
+            driftTrail(stream, state.expansionFactor, state.windStep);
+        }
+    }
+    glFlush();
+}

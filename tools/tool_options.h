@@ -1,0 +1,31 @@
+// Command-line options of the developer tools (corvessa-trace, corvessa-frames). Portable, so
+// that odd command lines are tested natively: every value is checked, nothing is guessed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ToolOptions {
+    std::uint32_t seed = 0;  // the renderer's clock seed, replaced
+    int frames = 0;          // frames to run, at least 1
+    int every = 1;           // report (or write) after every K-th frame and after the last
+    int width = 0;           // picture size in pixels (corvessa-frames only)
+    int height = 0;
+    std::string outDir;      // folder for the PNG files (corvessa-frames only)
+    bool bench = false;      // print speed figures (corvessa-frames only)
+};
+
+// What a tool accepts besides --seed, --frames and --every.
+struct ToolOptionSet {
+    bool acceptsPictureOptions = false;  // --size, --out, --bench
+};
+
+// The options, or nothing with `error` set when the command line is not one the tool accepts.
+// `args` holds the arguments without the program name.
+std::optional<ToolOptions> parseToolOptions(const std::vector<std::string>& args,
+                                            ToolOptionSet set, std::string& error);
+
+// True when frame `frame` (from 1) of `frames` is one to report.
+bool isReportedFrame(int frame, int frames, int every);
