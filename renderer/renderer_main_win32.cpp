@@ -1,4 +1,7 @@
-// Program entry of the renderer (placeholder until the saver window exists).
-#include <windows.h>
+// Program entry of the renderer. The command line is not read: whatever switches it is given,
+// the renderer always runs full screen.
+#include "saver_window_win32.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    return runSaverWindow(instance);
+}

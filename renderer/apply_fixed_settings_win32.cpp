@@ -1,0 +1,8 @@
+// Fills the renderer's fixed settings and gives the window the title the front end watches.
+#include "renderer_hooks_win32.h"
+#include "renderer_settings.h"
+
+void applyFixedSettings(HWND hwnd) {
+    rendererSettings() = fixedRendererSettings();
+    SetWindowTextA(hwnd, kRendererWindowTitle);
+}

@@ -1,0 +1,136 @@
+// The saver window: class, single-instance test, creation and the window procedure's
+// lifecycle messages. Input is handled in saver_input_win32.cpp.
+#include "saver_window_win32.h"
+
+#include "renderer_hooks_win32.h"
+#include "renderer_resources.h"
+
+namespace {
+
+// Registers a window class for the lifetime of the object.
+class WindowClassRegistration {
+public:
+    explicit WindowClassRegistration(const WNDCLASSA& windowClass)
+        : name_(windowClass.lpszClassName), instance_(windowClass.hInstance),
+          registered_(RegisterClassA(&windowClass) != 0) {}
+    ~WindowClassRegistration() {
+        if (registered_) UnregisterClassA(name_, instance_);
+    }
+    WindowClassRegistration(const WindowClassRegistration&) = delete;
+    WindowClassRegistration& operator=(const WindowClassRegistration&) = delete;
+    bool registered() const { return registered_; }
+
+private:
+    const char* name_;
+    HINSTANCE instance_;
+    bool registered_;
+};
+
+WNDCLASSA saverWindowClass(HINSTANCE instance) {
+    WNDCLASSA wc{};
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;  // OpenGL keeps one DC for the window's life
+    wc.lpfnWndProc = saverWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_RENDERER));
+    wc.hCursor = nullptr;  // no class cursor: the saver hides the pointer itself
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.lpszClassName = kSaverClassName;
+    return wc;
+}
+
+// A saver that is still being created carries the creation title; bring it forward instead
+// of starting a second one. A running renderer has been renamed and is not found.
+bool handOverToStartingSaver() {
+    HWND starting = FindWindowA(kSaverClassName, kSaverCreationTitle);
+    if (!starting || !IsWindow(starting)) return false;
+    SetForegroundWindow(starting);
+    return true;
+}
+
+}  // namespace
+
+SaverWindowState& saverWindowState() {
+    static SaverWindowState state;
+    return state;
+}
+
+ScreenPoint cursorPosition(ScreenPoint fallback) {
+    POINT p{};
+    if (!GetCursorPos(&p)) return fallback;
+    return ScreenPoint{static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y)};
+}
+
+int runSaverWindow(HINSTANCE instance) {
+    SaverWindowState& state = saverWindowState();
+    state.instance = instance;
+    const WNDCLASSA windowClass = saverWindowClass(instance);
+    // The display mode in force is kept: the window simply covers the primary screen.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+
+    if (handOverToStartingSaver()) return 0;
+
+    WindowClassRegistration registration(windowClass);
+    if (!registration.registered()) return kExitClassNotRegistered;
+
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, kSaverClassName, kSaverCreationTitle,
+                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+                                  width, height, nullptr, nullptr, instance, nullptr);
+    if (!window) return state.startFailed ? kExitRendererNotStarted : kExitWindowNotCreated;
+    SetForegroundWindow(window);
+    return runMessageLoop();
+}
+
+bool startRenderer(HWND hwnd) {
+    applyFixedSettings(hwnd);  // renames the window before anyone can see it drawn
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
+    if (!initOpenGL(hwnd)) return false;
+    saverWindowState().rendererReady = true;
+    return true;
+}
+
+void stopRenderer(HWND hwnd) {
+    saverWindowState().rendererReady = false;
+    shutdownOpenGL(hwnd);
+}
+
+namespace {
+
+LRESULT saverWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    SaverWindowState& state = saverWindowState();
+    switch (message) {
+    case WM_CREATE:
+        state.window = hwnd;
+        state.closeRules.resetBaseline(cursorPosition(ScreenPoint{}));
+        SetCursor(nullptr);
+        if (!startRenderer(hwnd)) {
+            // Without its animation the saver would stand black forever: fail the creation.
+            state.startFailed = true;
+            return -1;
+        }
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        stopRenderer(hwnd);
+        state.window = nullptr;
+        break;
+    case WM_SYSCOMMAND:
+        if (isSwallowedSystemCommand(static_cast<std::uint32_t>(wParam))) return 0;
+        break;
+    default:
+        break;
+    }
+    return handleSaverInput(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK saverWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // An exception must not unwind through the system's dispatcher; the message then gets
+    // the default treatment and the saver goes on (or closes on the next input).
+    try {
+        return saverWindowMessage(hwnd, message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,54 @@
+// The renderer's full-screen saver window: its state, entry points and window procedure.
+// Decisions about closing live in close_rules.h; this layer only decodes and applies.
+#pragma once
+
+#include "close_rules.h"
+
+#include <windows.h>
+
+// Everything the renderer's one GUI thread owns about its window.
+struct SaverWindowState {
+    HINSTANCE instance = nullptr;
+    HWND window = nullptr;
+    bool rendererReady = false;  // frames are drawn only between startRenderer and stopRenderer
+    bool startFailed = false;    // the animation could not be built during WM_CREATE
+    CloseRules closeRules;
+};
+
+SaverWindowState& saverWindowState();
+
+inline constexpr const char* kSaverClassName = "WindowsScreenSaverClass";
+// The title of the window while it is being created; WM_CREATE renames it. A window of the
+// class still carrying this title belongs to a saver that has not started yet.
+inline constexpr const char* kSaverCreationTitle = "Screensaver";
+
+// Process exit codes when no window could be made.
+inline constexpr int kExitClassNotRegistered = 1;
+inline constexpr int kExitWindowNotCreated = 2;
+inline constexpr int kExitRendererNotStarted = 3;
+
+// Registers the class, applies the single-instance test, creates the window and runs the
+// message loop. Returns the process exit code: 0 after the user closed the animation or when
+// another saver was already starting.
+int runSaverWindow(HINSTANCE instance);
+
+LRESULT CALLBACK saverWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Input, cursor and close rules; what it does not finish goes to DefWindowProcA.
+LRESULT handleSaverInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Nonzero when the window may close (always, except when the Windows 9x dialog refuses).
+int verifyScreenSaverPassword(HWND hwnd);
+
+// Creation and destruction hooks: settings and title, thread priority, OpenGL.
+// startRenderer is false when the animation cannot be built; the window is then not made.
+bool startRenderer(HWND hwnd);
+void stopRenderer(HWND hwnd);
+
+// Draws frames back to back while the queue is empty; returns the WM_QUIT wParam.
+int runMessageLoop();
+void idleFrame();
+
+// The pointer in screen pixels; `fallback` when the system cannot tell (for example while
+// another desktop has the input), so that a failed read never counts as movement.
+ScreenPoint cursorPosition(ScreenPoint fallback);
