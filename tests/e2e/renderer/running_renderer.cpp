@@ -1,0 +1,106 @@
+// Starting the real renderer for a scenario, and the small window tools its scenarios share.
+#include "running_renderer.h"
+
+#include "windows_probe.h"
+
+namespace e2e {
+
+std::string rendererPath() { return programDir() + "\\Corvessa.dll"; }
+
+RunningRenderer::RunningRenderer(const std::string& arguments) {
+    // A renderer of an earlier scenario must not be mistaken for this one.
+    waitForNoWindow(kRendererTitle, 5000);
+    SetCursorPos(kParkedPointer.x, kParkedPointer.y);
+    std::string line = "\"" + rendererPath() + "\"";
+    if (!arguments.empty()) line += " " + arguments;
+    if (!process_.start(line, programDir())) return;
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 10000 && process_.running()) {
+        HWND found = FindWindowA(kRendererClass, kRendererTitle);
+        if (found && windowProcessId(found) == process_.id()) {
+            window_ = found;
+            break;
+        }
+        Sleep(10);
+    }
+    // Let it handle its start-up messages (activation, the move of the pointer it appeared
+    // under) before the scenario acts.
+    if (window_) {
+        Sleep(100);
+        waitUntilIdle(window_);
+    }
+}
+
+RunningRenderer::~RunningRenderer() { process_.kill(); }
+
+bool RunningRenderer::stillRunning() {
+    if (!window_) return false;
+    waitUntilIdle(window_);
+    // Closing is asynchronous: the renderer posts WM_CLOSE to itself. Let that go through.
+    Sleep(50);
+    waitUntilIdle(window_);
+    return process_.running() && IsWindow(window_);
+}
+
+std::optional<DWORD> RunningRenderer::waitForClose(DWORD timeoutMs) {
+    return process_.waitForExit(timeoutMs);
+}
+
+std::vector<HWND> windowsOfProcess(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (windowProcessId(window) == s->processId) s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> visibleWindowsOfProcess(DWORD processId) {
+    std::vector<HWND> visible;
+    for (HWND window : windowsOfProcess(processId))
+        if (IsWindowVisible(window)) visible.push_back(window);
+    return visible;
+}
+
+namespace {
+constexpr const char* kOtherClass = "CorvessaScenarioOtherApplication";
+}
+
+OtherApplicationWindow::OtherApplicationWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kOtherClass;
+    RegisterClassA(&wc);  // fails harmlessly when an earlier scenario registered it
+    window_ = CreateWindowExA(0, kOtherClass, "Other application", WS_POPUP | WS_VISIBLE, 10,
+                              10, 200, 150, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+OtherApplicationWindow::~OtherApplicationWindow() {
+    if (window_) DestroyWindow(window_);
+}
+
+void OtherApplicationWindow::activate() {
+    SetForegroundWindow(window_);
+    pumpMessages(100);
+}
+
+void pumpMessages(DWORD ms) {
+    DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < ms);
+}
+
+}  // namespace e2e
