@@ -34,7 +34,8 @@ struct SaverReaction {
 class CloseRules {
 public:
     // `cursorAtCreation` is where movement is measured from until the first accepted move.
-    explicit CloseRules(ScreenPoint cursorAtCreation = {}) : baseline_(cursorAtCreation) {}
+    CloseRules() = default;
+    explicit CloseRules(ScreenPoint cursorAtCreation) : baseline_(cursorAtCreation) {}
 
     void resetBaseline(ScreenPoint cursor) { baseline_ = cursor; }
 
@@ -57,7 +58,7 @@ public:
     ScreenPoint baseline() const { return baseline_; }
 
 private:
-    ScreenPoint baseline_;
+    ScreenPoint baseline_{};
     bool passwordActive_ = false;
     bool closeArmed_ = false;     // set by the first close-worthy action; never cleared
     bool firstMoveSeen_ = false;  // set by the first move message; never cleared

@@ -84,13 +84,20 @@ int runSaverWindow(HINSTANCE instance) {
 bool startRenderer(HWND hwnd) {
     applyFixedSettings(hwnd);  // renames the window before anyone can see it drawn
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
+    SaverWindowState& state = saverWindowState();
+    state.openGLStarted = true;  // a partial set-up needs its teardown too
     if (!initOpenGL(hwnd)) return false;
-    saverWindowState().rendererReady = true;
+    state.rendererReady = true;
     return true;
 }
 
 void stopRenderer(HWND hwnd) {
-    saverWindowState().rendererReady = false;
+    SaverWindowState& state = saverWindowState();
+    state.rendererReady = false;
+    // Once only: a failed start tears down at once, and the platform may or may not send
+    // WM_DESTROY to a window whose creation failed.
+    if (!state.openGLStarted) return;
+    state.openGLStarted = false;
     shutdownOpenGL(hwnd);
 }
 
@@ -105,6 +112,7 @@ LRESULT saverWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         SetCursor(nullptr);
         if (!startRenderer(hwnd)) {
             // Without its animation the saver would stand black forever: fail the creation.
+            stopRenderer(hwnd);
             state.startFailed = true;
             return -1;
         }

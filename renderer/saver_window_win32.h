@@ -11,6 +11,7 @@ struct SaverWindowState {
     HINSTANCE instance = nullptr;
     HWND window = nullptr;
     bool rendererReady = false;  // frames are drawn only between startRenderer and stopRenderer
+    bool openGLStarted = false;  // initOpenGL was called and shutdownOpenGL is still due
     bool startFailed = false;    // the animation could not be built during WM_CREATE
     CloseRules closeRules;
 };

@@ -1,0 +1,144 @@
+// The saver window driven in-process with stand-in OpenGL hooks: the order of the start-up
+// calls, and the exit codes when no window can be had.
+#include "renderer_hooks_win32.h"
+#include "renderer_settings.h"
+#include "saver_window_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+namespace {
+
+// What the stand-in hooks saw.
+struct HookRecord {
+    bool initSucceeds = true;
+    int initCalls = 0;
+    int shutdownCalls = 0;
+    int framesBeforeInit = 0;
+    int framesAfterShutdown = 0;
+    int frames = 0;
+    std::string titleAtInit;
+    int priorityAtInit = 0;
+    int trailLengthAtInit = 0;
+};
+
+HookRecord hooks;
+
+}  // namespace
+
+bool initOpenGL(HWND hwnd) {
+    ++hooks.initCalls;
+    char title[64] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    hooks.titleAtInit = title;
+    hooks.priorityAtInit = GetThreadPriority(GetCurrentThread());
+    hooks.trailLengthAtInit = rendererSettings().trailLength;
+    return hooks.initSucceeds;
+}
+
+void shutdownOpenGL(HWND) { ++hooks.shutdownCalls; }
+
+void drawFrame() {
+    ++hooks.frames;
+    if (hooks.initCalls == 0) ++hooks.framesBeforeInit;
+    if (hooks.shutdownCalls > 0) ++hooks.framesAfterShutdown;
+}
+
+namespace {
+
+HINSTANCE thisProgram() { return GetModuleHandleA(nullptr); }
+
+class SaverWindowRun : public testing::Test {
+protected:
+    void SetUp() override {
+        hooks = HookRecord{};
+        saverWindowState() = SaverWindowState{};
+        SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
+    }
+    void TearDown() override { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL); }
+};
+
+// Refuses every window creation on this thread while it exists.
+class WindowCreationBlocker {
+public:
+    WindowCreationBlocker()
+        : hook_(SetWindowsHookExA(WH_CBT, refuse, nullptr, GetCurrentThreadId())) {}
+    ~WindowCreationBlocker() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    WindowCreationBlocker(const WindowCreationBlocker&) = delete;
+    WindowCreationBlocker& operator=(const WindowCreationBlocker&) = delete;
+    bool active() const { return hook_ != nullptr; }
+
+private:
+    static LRESULT CALLBACK refuse(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HCBT_CREATEWND) return 1;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook_;
+};
+
+}  // namespace
+
+TEST_F(SaverWindowRun, StartsInOrderDrawsOnlyWhileReadyAndEndsWithZeroOnAKey) {
+    // Presses a key on the saver once it is there, from outside its thread.
+    std::thread user([] {
+        HWND window = nullptr;
+        for (int i = 0; i < 1000 && !window; ++i) {
+            window = FindWindowA(kSaverClassName, kRendererWindowTitle);
+            Sleep(5);
+        }
+        Sleep(100);  // let some frames pass
+        if (window) PostMessageA(window, WM_KEYDOWN, 'A', 1);
+    });
+    int code = runSaverWindow(thisProgram());
+    user.join();
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(hooks.initCalls, 1);
+    EXPECT_EQ(hooks.shutdownCalls, 1);
+    EXPECT_EQ(hooks.titleAtInit, kRendererWindowTitle);
+    EXPECT_EQ(hooks.trailLengthAtInit, 100);
+    EXPECT_EQ(hooks.priorityAtInit, THREAD_PRIORITY_LOWEST);
+    EXPECT_GT(hooks.frames, 0);
+    EXPECT_EQ(hooks.framesBeforeInit, 0);
+    EXPECT_EQ(hooks.framesAfterShutdown, 0);
+    EXPECT_FALSE(saverWindowState().rendererReady);
+    // The class went with the run, so a later run can register it again.
+    WNDCLASSA probe{};
+    EXPECT_FALSE(GetClassInfoA(thisProgram(), kSaverClassName, &probe));
+}
+
+TEST_F(SaverWindowRun, ClassThatCannotBeRegisteredEndsWithANonZeroCode) {
+    WNDCLASSA taken{};
+    taken.lpfnWndProc = DefWindowProcA;
+    taken.hInstance = thisProgram();
+    taken.lpszClassName = kSaverClassName;
+    ASSERT_TRUE(RegisterClassA(&taken));
+    int code = runSaverWindow(thisProgram());
+    UnregisterClassA(kSaverClassName, thisProgram());
+    EXPECT_EQ(code, kExitClassNotRegistered);
+    EXPECT_EQ(hooks.initCalls, 0);
+}
+
+TEST_F(SaverWindowRun, WindowThatCannotBeCreatedEndsWithANonZeroCode) {
+    int code = 0;
+    {
+        WindowCreationBlocker blocker;
+        ASSERT_TRUE(blocker.active());
+        code = runSaverWindow(thisProgram());
+    }
+    EXPECT_EQ(code, kExitWindowNotCreated);
+    EXPECT_EQ(hooks.initCalls, 0);
+}
+
+TEST_F(SaverWindowRun, AnimationThatCannotBeBuiltEndsWithANonZeroCodeAndReleasesOpenGL) {
+    hooks.initSucceeds = false;
+    int code = runSaverWindow(thisProgram());
+    EXPECT_EQ(code, kExitRendererNotStarted);
+    EXPECT_EQ(hooks.initCalls, 1);
+    EXPECT_EQ(hooks.shutdownCalls, 1);
+    EXPECT_EQ(hooks.frames, 0);
+    EXPECT_EQ(FindWindowA(nullptr, kRendererWindowTitle), nullptr);
+}
