@@ -81,11 +81,6 @@ TEST_F(MciQueryTest, EmptyCommandGivesMinusOne) {
     EXPECT_THAT(mci.calls(), IsEmpty());
 }
 
-TEST_F(MciQueryTest, SuccessGivesTheReply) {
-    mci.answer("status cdaudio number of tracks", "10");
-    EXPECT_EQ(MCI_Query("status cdaudio number of tracks"), "10");
-}
-
 TEST_F(MciPlayTest, BuildsOneCommandPerShapeOfPositions) {
     MCI_Play("cdaudio", "03:00:00:00", "04:00:00:00");
     MCI_Play("cdaudio", "03:00:00:00", "");
