@@ -1,0 +1,144 @@
+// Start and close latency of the renderer, beside the same figures for a bare window program
+// (the floor that Wine, X and process creation set). Prints medians; asserts nothing.
+//   bench_renderer_window.exe [runs]
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+double nowMs() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::string directoryOf(const std::string& path) { return path.substr(0, path.find_last_of("\\/")); }
+
+bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string thisDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return directoryOf(path);
+}
+
+// Corvessa.dll lies in the build's bin folder, some levels above this benchmark.
+std::string findRenderer() {
+    std::string dir = thisDirectory();
+    for (int up = 0; up < 5; ++up) {
+        for (const char* candidate : {"\\Corvessa.dll", "\\bin\\Corvessa.dll"})
+            if (fileExists(dir + candidate)) return dir + candidate;
+        dir = directoryOf(dir);
+    }
+    return {};
+}
+
+void pressEscape() {
+    INPUT keys[2]{};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof keys[0]);
+}
+
+struct Sample {
+    double toWindowMs = -1;
+    double toWindowGoneMs = -1;
+    double toExitMs = -1;
+};
+
+// One run: start, wait for the window by its title, settle, press a key, wait for the exit.
+Sample measureOnce(const std::string& program, const char* title) {
+    Sample sample;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::string line = "\"" + program + "\"";
+    double start = nowMs();
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        directoryOf(program).c_str(), &startup, &info))
+        return sample;
+    HWND window = nullptr;
+    while (!window && nowMs() - start < 10000) {
+        window = FindWindowA(nullptr, title);
+        if (!window) Sleep(1);
+    }
+    if (window) {
+        sample.toWindowMs = nowMs() - start;
+        Sleep(150);  // let it take the foreground and settle
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+        double pressed = nowMs();
+        pressEscape();
+        while (IsWindow(window) && nowMs() - pressed < 10000) Sleep(1);
+        if (!IsWindow(window)) sample.toWindowGoneMs = nowMs() - pressed;
+        if (WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0)
+            sample.toExitMs = nowMs() - pressed;
+    }
+    TerminateProcess(info.hProcess, 1);  // no-op when it has ended
+    WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return sample;
+}
+
+double median(std::vector<double> values) {
+    values.erase(std::remove_if(values.begin(), values.end(), [](double v) { return v < 0; }),
+                 values.end());
+    if (values.empty()) return -1;
+    std::sort(values.begin(), values.end());
+    size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Figures {
+    double toWindowMs;
+    double toWindowGoneMs;
+    double toExitMs;
+    int completed;
+};
+
+Figures measure(const std::string& program, const char* title, int runs) {
+    std::vector<double> toWindow, toWindowGone, toExit;
+    int completed = 0;
+    for (int i = 0; i < runs; ++i) {
+        Sample s = measureOnce(program, title);
+        toWindow.push_back(s.toWindowMs);
+        toWindowGone.push_back(s.toWindowGoneMs);
+        toExit.push_back(s.toExitMs);
+        completed += s.toExitMs >= 0;
+        Sleep(100);
+    }
+    return Figures{median(toWindow), median(toWindowGone), median(toExit), completed};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    std::string renderer = findRenderer();
+    std::string bare = thisDirectory() + "\\bare_window.exe";
+    if (renderer.empty() || !fileExists(bare)) {
+        std::printf("renderer or bare_window.exe not found beside %s\n", thisDirectory().c_str());
+        return 1;
+    }
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+    Figures floor = measure(bare, "Corvessa bare window", runs);
+    Figures saver = measure(renderer, "Vantrel_VC", runs);
+    std::printf("median of %d runs, milliseconds      renderer   bare window (floor)\n", runs);
+    std::printf("process start to window               %8.1f   %8.1f\n", saver.toWindowMs,
+                floor.toWindowMs);
+    std::printf("closing key press to window gone      %8.1f   %8.1f\n", saver.toWindowGoneMs,
+                floor.toWindowGoneMs);
+    std::printf("closing key press to process exit     %8.1f   %8.1f\n", saver.toExitMs,
+                floor.toExitMs);
+    std::printf("runs completed                        %8d   %8d\n", saver.completed,
+                floor.completed);
+    return 0;
+}
