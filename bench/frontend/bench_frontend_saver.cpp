@@ -1,0 +1,105 @@
+// How long the front end adds to a saver run: from starting "Corvessa.scr /s" to the renderer's
+// window, and from the closing key press until both processes are gone; each beside its floor,
+// the same steps with the renderer started directly. Uses the stand-in renderer (a bare window
+// program), so the figures are the front end's own cost. Prints medians; asserts nothing.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "process.h"
+#include "windows_probe.h"
+
+namespace {
+
+constexpr int kRuns = 15;
+
+std::string binDir() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path);
+    for (int up = 0; up < 3; ++up) dir = dir.substr(0, dir.find_last_of('\\'));
+    return dir + "\\bin";  // <build>\bench\frontend\bench_*.exe -> <build>\bin
+}
+
+// A key press straight through SendInput: the scenario helpers pause after each event, which
+// would hide the very interval measured here.
+void sendKey(WORD key, bool release) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Timings {
+    std::vector<double> toWindow;   // start -> renderer window
+    std::vector<double> toGone;     // key press -> every process gone
+    std::vector<double> afterWindow;  // renderer window gone -> front end gone (saver only)
+};
+
+// One run: `command` starts either the front end or the renderer itself.
+bool measure(const std::string& command, const std::string& folder, bool throughFrontEnd, Timings& timings) {
+    e2e::Process started;
+    const double start = e2e::nowMs();
+    if (!started.start(command, folder)) return false;
+    HWND renderer = nullptr;
+    while (!(renderer = FindWindowA(nullptr, "Vantrel_VC"))) {
+        if (e2e::nowMs() - start > 20000) return false;
+        Sleep(1);
+    }
+    timings.toWindow.push_back(e2e::nowMs() - start);
+    HANDLE rendererProcess = OpenProcess(SYNCHRONIZE, FALSE, e2e::windowProcessId(renderer));
+    e2e::waitUntilIdle(renderer);
+    SetForegroundWindow(renderer);
+    const double pressed = e2e::nowMs();
+    sendKey(VK_SPACE, false);
+    while (FindWindowA(nullptr, "Vantrel_VC")) Sleep(1);
+    const double windowGone = e2e::nowMs();
+    if (rendererProcess) {
+        WaitForSingleObject(rendererProcess, 10000);
+        CloseHandle(rendererProcess);
+    }
+    if (!started.waitForExit(10000)) return false;
+    const double allGone = e2e::nowMs();
+    sendKey(VK_SPACE, true);
+    timings.toGone.push_back(allGone - pressed);
+    if (throughFrontEnd) timings.afterWindow.push_back(allGone - windowGone);
+    return true;
+}
+
+}  // namespace
+
+int main() {
+    const std::string bin = binDir();
+    const std::string folder = bin + "\\bench-frontend";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CopyFileA((bin + "\\Corvessa.scr").c_str(), (folder + "\\Corvessa.scr").c_str(), FALSE);
+    CopyFileA((bin + "\\stand_in_renderer.exe").c_str(), (folder + "\\Corvessa.dll").c_str(), FALSE);
+    DeleteFileA((folder + "\\stand_in.txt").c_str());
+
+    Timings saver, floor;
+    for (int run = 0; run < kRuns; ++run) {
+        if (!measure("\"" + folder + "\\Corvessa.scr\" /s", folder, true, saver) ||
+            !measure("\"" + folder + "\\Corvessa.dll\"", folder, false, floor)) {
+            std::printf("run %d failed: is the Wine session up and Corvessa.scr built?\n", run);
+            return 1;
+        }
+    }
+    std::printf("front end saver run, median of %d runs (ms)\n", kRuns);
+    std::printf("  start -> renderer window:   Corvessa.scr /s %8.1f   renderer alone (floor) %8.1f\n",
+                median(saver.toWindow), median(floor.toWindow));
+    std::printf("  key press -> all gone:      Corvessa.scr /s %8.1f   renderer alone (floor) %8.1f\n",
+                median(saver.toGone), median(floor.toGone));
+    std::printf("  renderer window gone -> front end gone: %8.1f (watch interval 50)\n",
+                median(saver.afterWindow));
+    return 0;
+}
