@@ -63,6 +63,8 @@ TEST(SettingsMode, OpensTheModalFormAndEndsWhenItCloses) {
         ASSERT_TRUE(frontEnd.start(scenario::saverCommand(folder, arguments), folder));
         HWND dialog = scenario::waitForWindowOfProcess("<Corvessa>", frontEnd.id(), 15000);
         ASSERT_NE(dialog, nullptr);
+        // Found as soon as it is made; shown once loaded.
+        for (int i = 0; i < 500 && !IsWindowVisible(dialog); ++i) Sleep(10);
         EXPECT_TRUE(IsWindowVisible(dialog));
         RECT inner{};
         GetClientRect(dialog, &inner);

@@ -23,6 +23,15 @@ struct SaverRun {
         renderer = e2e::waitForWindow("Vantrel_VC", timeoutMs);
         return saverForm && renderer;
     }
+    // Key presses go to the foreground window: wait until the renderer's window, made a moment
+    // ago, is up and has the keyboard.
+    void focusRenderer() const {
+        e2e::waitUntilIdle(renderer);
+        for (int i = 0; i < 200 && GetForegroundWindow() != renderer; ++i) {
+            SetForegroundWindow(renderer);
+            Sleep(10);
+        }
+    }
     // A handle to the renderer's process, for waiting on it and for killing it.
     HANDLE openRenderer() const {
         return OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, e2e::windowProcessId(renderer));
@@ -47,7 +56,7 @@ void expectRunEndsOnKey(const char* arguments, bool hidesCursor) {
 
     HANDLE renderer = run.openRenderer();
     ASSERT_NE(renderer, nullptr);
-    SetForegroundWindow(run.renderer);
+    run.focusRenderer();
     e2e::pressKey(run.renderer, 'A');
     EXPECT_EQ(WaitForSingleObject(renderer, 5000), WAIT_OBJECT_0) << "the renderer did not end";
     CloseHandle(renderer);
@@ -84,7 +93,7 @@ TEST(SaverMode, ASlowRendererIsWaitedFor) {
     ASSERT_TRUE(run.started);
     ASSERT_TRUE(run.waitForWindows());
     EXPECT_TRUE(run.frontEnd.running());
-    SetForegroundWindow(run.renderer);
+    run.focusRenderer();
     e2e::pressKey(run.renderer, VK_SPACE);
     EXPECT_TRUE(run.frontEnd.waitForExit(5000).has_value());
 }
