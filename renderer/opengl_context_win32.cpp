@@ -15,7 +15,6 @@ namespace {
 
 // Everything the OpenGL side owns for the life of the window.
 struct OpenGlWindowState {
-    HWND window = nullptr;
     HDC deviceContext = nullptr;
     HGLRC renderingContext = nullptr;
     SpriteTexture sprite{};
@@ -47,7 +46,6 @@ void askForSwapInterval() {
 
 bool initOpenGL(HWND hwnd) {
     OpenGlWindowState& gl = glState();
-    gl.window = hwnd;
     seedFromClock();
 
     gl.deviceContext = GetDC(hwnd);
@@ -81,7 +79,6 @@ void shutdownOpenGL(HWND hwnd) {
         ReleaseDC(hwnd, gl.deviceContext);
         gl.deviceContext = nullptr;
     }
-    gl.window = nullptr;
 }
 
 void drawFrame() {
