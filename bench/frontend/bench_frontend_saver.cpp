@@ -1,7 +1,8 @@
 // How long the front end adds to a saver run: from starting "Corvessa.scr /s" to the renderer's
 // window, and from the closing key press until both processes are gone; each beside its floor,
-// the same steps with the renderer started directly. Uses the stand-in renderer (a bare window
-// program), so the figures are the front end's own cost. Prints medians; asserts nothing.
+// the same steps with the renderer started directly. Once with the stand-in renderer (a bare
+// window program: the front end's own cost) and once with the real renderer. Prints medians;
+// asserts nothing.
 #include <windows.h>
 
 #include <algorithm>
@@ -76,30 +77,37 @@ bool measure(const std::string& command, const std::string& folder, bool through
     return true;
 }
 
-}  // namespace
-
-int main() {
-    const std::string bin = binDir();
+// Runs the comparison with `renderer` copied beside Corvessa.scr as Corvessa.dll.
+bool compare(const std::string& bin, const char* label, const std::string& renderer) {
     const std::string folder = bin + "\\bench-frontend";
     CreateDirectoryA(folder.c_str(), nullptr);
     CopyFileA((bin + "\\Corvessa.scr").c_str(), (folder + "\\Corvessa.scr").c_str(), FALSE);
-    CopyFileA((bin + "\\stand_in_renderer.exe").c_str(), (folder + "\\Corvessa.dll").c_str(), FALSE);
+    if (!CopyFileA(renderer.c_str(), (folder + "\\Corvessa.dll").c_str(), FALSE)) return false;
     DeleteFileA((folder + "\\stand_in.txt").c_str());
 
     Timings saver, floor;
     for (int run = 0; run < kRuns; ++run) {
         if (!measure("\"" + folder + "\\Corvessa.scr\" /s", folder, true, saver) ||
             !measure("\"" + folder + "\\Corvessa.dll\"", folder, false, floor)) {
-            std::printf("run %d failed: is the Wine session up and Corvessa.scr built?\n", run);
-            return 1;
+            std::printf("%s: run %d failed: is the Wine session up and everything built?\n", label, run);
+            return false;
         }
     }
-    std::printf("front end saver run, median of %d runs (ms)\n", kRuns);
+    std::printf("front end saver run with %s, median of %d runs (ms)\n", label, kRuns);
     std::printf("  start -> renderer window:   Corvessa.scr /s %8.1f   renderer alone (floor) %8.1f\n",
                 median(saver.toWindow), median(floor.toWindow));
     std::printf("  key press -> all gone:      Corvessa.scr /s %8.1f   renderer alone (floor) %8.1f\n",
                 median(saver.toGone), median(floor.toGone));
     std::printf("  renderer window gone -> front end gone: %8.1f (watch interval 50)\n",
                 median(saver.afterWindow));
-    return 0;
+    return true;
+}
+
+}  // namespace
+
+int main() {
+    const std::string bin = binDir();
+    const bool standIn = compare(bin, "the stand-in renderer (a bare window program)", bin + "\\stand_in_renderer.exe");
+    const bool real = compare(bin, "the real renderer", bin + "\\Corvessa.dll");
+    return standIn && real ? 0 : 1;
 }

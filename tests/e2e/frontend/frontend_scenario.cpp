@@ -14,6 +14,8 @@ std::string saverFolder(const std::string& name, Renderer renderer, int standInD
     if (renderer == Renderer::StandIn) {
         CopyFileA((e2e::programDir() + "\\stand_in_renderer.exe").c_str(), (folder + "\\Corvessa.dll").c_str(), FALSE);
         if (standInDelayMs != 0) std::ofstream(folder + "\\stand_in.txt") << standInDelayMs;
+    } else if (renderer == Renderer::Real) {
+        e2e::copyFileTo(e2e::programDir() + "\\Corvessa.dll", folder);
     }
     return folder;
 }

@@ -10,9 +10,10 @@
 
 namespace scenario {
 
-enum class Renderer { StandIn, None };
+enum class Renderer { StandIn, Real, None };
 
-// A fresh folder holding Corvessa.scr and, unless None, the stand-in renderer as Corvessa.dll.
+// A fresh folder holding Corvessa.scr and, unless None, the stand-in renderer or the real one
+// as Corvessa.dll.
 // `standInDelayMs` goes to stand_in.txt (see stand_in_renderer.cpp) when not 0.
 std::string saverFolder(const std::string& name, Renderer renderer, int standInDelayMs = 0);
 

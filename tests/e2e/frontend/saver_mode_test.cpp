@@ -14,8 +14,9 @@ namespace {
 
 // One saver run up to the renderer's window: the front end, its saver form, the renderer.
 struct SaverRun {
-    explicit SaverRun(const std::string& arguments, int standInDelayMs = 0)
-        : folder(scenario::saverFolder("saver", Renderer::StandIn, standInDelayMs)) {
+    explicit SaverRun(const std::string& arguments, int standInDelayMs = 0,
+                      Renderer kind = Renderer::StandIn)
+        : folder(scenario::saverFolder("saver", kind, standInDelayMs)) {
         started = frontEnd.start(scenario::saverCommand(folder, arguments), folder);
     }
     bool waitForWindows(DWORD timeoutMs = 15000) {
@@ -44,9 +45,9 @@ struct SaverRun {
     HWND renderer = nullptr;
 };
 
-void expectRunEndsOnKey(const char* arguments, bool hidesCursor) {
+void expectRunEndsOnKey(const char* arguments, bool hidesCursor, Renderer kind = Renderer::StandIn) {
     SCOPED_TRACE(arguments);
-    SaverRun run(arguments);
+    SaverRun run(arguments, 0, kind);
     ASSERT_TRUE(run.started);
     ASSERT_TRUE(run.waitForWindows());
     EXPECT_FALSE(IsWindowVisible(run.saverForm));
@@ -74,6 +75,12 @@ TEST(SaverMode, OnlyTheSecondCharacterCounts) {
     expectRunEndsOnKey("xs", true);
 }
 TEST(SaverMode, EmptyArgumentsRunTheSaverWithoutTouchingTheCursor) { expectRunEndsOnKey("", false); }
+
+TEST(SaverMode, RunsTheRealRendererUntilAKeyPress) {
+    expectRunEndsOnKey("/s", true, Renderer::Real);
+    HWND leftover = FindWindowA("WindowsScreenSaverClass", nullptr);
+    EXPECT_EQ(leftover, nullptr);
+}
 
 TEST(SaverMode, OtherArgumentsEndSilently) {
     for (const char* arguments : {"s", "/a"}) {
