@@ -82,6 +82,21 @@ TEST(SaverMode, RunsTheRealRendererUntilAKeyPress) {
     EXPECT_EQ(leftover, nullptr);
 }
 
+TEST(SaverMode, StartsTheRendererFromAFolderWithABlankInItsName) {
+    // Searched by the unquoted command line alone, "...\scenario-with blank\Corvessa.dll"
+    // would start the decoy "...\scenario-with.exe" (which opens no window) instead.
+    const std::string folder = scenario::saverFolder("with blank", Renderer::StandIn);
+    const std::string decoy = e2e::programDir() + "\\scenario-with.exe";
+    ASSERT_TRUE(CopyFileA((e2e::programDir() + "\\Corvessa.scr").c_str(), decoy.c_str(), FALSE));
+    e2e::Process frontEnd;
+    ASSERT_TRUE(frontEnd.start(scenario::saverCommand(folder, "/s"), folder));
+    HWND renderer = e2e::waitForWindow("Vantrel_VC", 15000);
+    ASSERT_NE(renderer, nullptr);
+    PostMessageA(renderer, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(frontEnd.waitForExit(5000).has_value());
+    DeleteFileA(decoy.c_str());
+}
+
 TEST(SaverMode, OtherArgumentsEndSilently) {
     for (const char* arguments : {"s", "/a"}) {
         SCOPED_TRACE(arguments);
