@@ -42,6 +42,15 @@ bool RunningRenderer::stillRunning() {
     return process_.running() && IsWindow(window_);
 }
 
+bool RunningRenderer::closes(DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (window_ && IsWindow(window_)) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(5);
+    }
+    return true;
+}
+
 std::optional<DWORD> RunningRenderer::waitForClose(DWORD timeoutMs) {
     return process_.waitForExit(timeoutMs);
 }

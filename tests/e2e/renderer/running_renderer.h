@@ -30,7 +30,10 @@ public:
     Process& process() { return process_; }
 
     // True while the process runs and its window exists, after the window handled its queue.
+    // Only a check that it survived: a close that is slow to come may still be on its way.
     bool stillRunning();
+    // True when the window goes within `timeoutMs`.
+    bool closes(DWORD timeoutMs = 3000);
     // The exit code once the window has gone and the process ended within `timeoutMs`.
     std::optional<DWORD> waitForClose(DWORD timeoutMs = 5000);
 
