@@ -81,6 +81,8 @@ TEST(MouseMovement, FarMoveAfterTheFirstCloses) {
     RunningRenderer renderer;
     ASSERT_TRUE(renderer.window());
     Pointer pointer(renderer);
+    // A small move first: whether or not the first move has come yet, the far one is later.
+    ASSERT_TRUE(pointer.survivesMoveBy(1, 0));
     pointer.moveBy(-300, 200);
     expectClosedWithExitCodeZero(renderer);
 }

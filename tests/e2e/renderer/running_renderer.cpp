@@ -7,10 +7,18 @@ namespace e2e {
 
 std::string rendererPath() { return programDir() + "\\Corvessa.dll"; }
 
+void parkPointer() {
+    // Wine moves the X pointer only when the position it keeps changes, and not at all while a
+    // full-screen window holds the pointer; so a pointer that seems parked may not be. Step off
+    // and back on, now that no renderer holds it.
+    SetCursorPos(kParkedPointer.x + 8, kParkedPointer.y);
+    SetCursorPos(kParkedPointer.x, kParkedPointer.y);
+}
+
 RunningRenderer::RunningRenderer(const std::string& arguments) {
     // A renderer of an earlier scenario must not be mistaken for this one.
     waitForNoWindow(kRendererTitle, 5000);
-    SetCursorPos(kParkedPointer.x, kParkedPointer.y);
+    parkPointer();
     std::string line = "\"" + rendererPath() + "\"";
     if (!arguments.empty()) line += " " + arguments;
     if (!process_.start(line, programDir())) return;
@@ -26,7 +34,7 @@ RunningRenderer::RunningRenderer(const std::string& arguments) {
     // Let it handle its start-up messages (activation, the move of the pointer it appeared
     // under) before the scenario acts.
     if (window_) {
-        Sleep(100);
+        Sleep(150);
         waitUntilIdle(window_);
     }
 }

@@ -44,6 +44,9 @@ private:
 
 std::string rendererPath();
 
+// Puts the pointer at kParkedPointer, for the system and for X alike.
+void parkPointer();
+
 // Top-level windows that belong to the process, visible or not.
 std::vector<HWND> windowsOfProcess(DWORD processId);
 std::vector<HWND> visibleWindowsOfProcess(DWORD processId);
