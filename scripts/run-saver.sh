@@ -9,7 +9,7 @@ seconds=${1:-8}
 shot=${2:-build/win64/saver-screenshot.png}
 scripts/install-deps.sh run
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target corvessa_renderer corvessa_frontend
+cmake --build --preset win64 -j "$(nproc)" --target corvessa_renderer corvessa_scr
 
 state=$PWD/build/win64/run-wine
 mkdir -p "$state"

@@ -7,13 +7,13 @@
 
 namespace forms {
 
-HFONT createFont(const FontSpec& spec) {
+HFONT createFont(const FontSpec& font) {
     LOGFONTA description{};
-    description.lfHeight = -static_cast<LONG>(std::lround(spec.points * App::current().dpiY() / 72.0));
-    description.lfWeight = spec.weight;
-    description.lfItalic = spec.italic ? TRUE : FALSE;
-    description.lfCharSet = spec.charset;
-    lstrcpynA(description.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+    description.lfHeight = -static_cast<LONG>(std::lround(font.points * App::current().dpiY() / 72.0));
+    description.lfWeight = font.weight;
+    description.lfItalic = font.italic ? TRUE : FALSE;
+    description.lfCharSet = font.charset;
+    lstrcpynA(description.lfFaceName, font.face.c_str(), LF_FACESIZE);
     return CreateFontIndirectA(&description);
 }
 

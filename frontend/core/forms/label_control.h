@@ -52,7 +52,7 @@ private:
     GdiObject<HFONT> madeFont_;  // made from font_ at the first paint after a change
 };
 
-// The GDI font for `spec` at the screen's DPI.
-HFONT createFont(const FontSpec& spec);
+// The GDI font for `font` at the screen's DPI.
+HFONT createFont(const FontSpec& font);
 
 }  // namespace forms
