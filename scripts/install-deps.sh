@@ -4,7 +4,7 @@
 set -euo pipefail
 what=${1:-test}
 
-build=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+build=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
        g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
        libosmesa6-dev libglu1-mesa-dev libgl-dev libpng-dev imagemagick)
 run=(wine wine64 xvfb x11-utils xdotool libgl1-mesa-dri fonts-ipafont-gothic)
