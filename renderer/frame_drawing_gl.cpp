@@ -17,18 +17,9 @@ void fadeOrClear(const AnimationState& state) {
         glClear(GL_COLOR_BUFFER_BIT);
         return;
     }
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
-    glColor4f(0.0f, 0.0f, 0.0f, veilAlpha(state.settings.blur));
     // The colour buffer is not cleared: the veil darkens what earlier frames left.
-    const VeilExtent veil = veilExtent(state.viewAspect);
-    glBegin(GL_TRIANGLE_STRIP);
-    glVertex3f(-veil.halfWidth, -veil.halfHeight, 0.0f);
-    glVertex3f(veil.halfWidth, -veil.halfHeight, 0.0f);
-    glVertex3f(-veil.halfWidth, veil.halfHeight, 0.0f);
-    glVertex3f(veil.halfWidth, veil.halfHeight, 0.0f);
-    glEnd();
+    drawVeil(state.viewAspect, veilAlpha(state.settings.blur));
 }
 
 void setKindState(int geometryKind) {
@@ -115,4 +106,17 @@ void renderFrame(AnimationState& state) {
         }
     }
     glFlush();
+}
+
+void drawVeil(float aspect, float alpha) {
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glColor4f(0.0f, 0.0f, 0.0f, alpha);
+    const VeilExtent veil = veilExtent(aspect);
+    glBegin(GL_TRIANGLE_STRIP);
+    glVertex3f(-veil.halfWidth, -veil.halfHeight, 0.0f);
+    glVertex3f(veil.halfWidth, -veil.halfHeight, 0.0f);
+    glVertex3f(-veil.halfWidth, veil.halfHeight, 0.0f);
+    glVertex3f(veil.halfWidth, veil.halfHeight, 0.0f);
+    glEnd();
 }

@@ -8,3 +8,7 @@
 // glFlush. Does nothing when the animation is not fully built: no frame is ever drawn with
 // a missing emitter or trail.
 void renderFrame(AnimationState& state);
+
+// The black veil of opacity `alpha` over the whole view in the plane z = 0, blended over what
+// is already there. The modelview matrix must be the identity.
+void drawVeil(float aspect, float alpha);

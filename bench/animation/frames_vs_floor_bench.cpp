@@ -1,6 +1,7 @@
 // Frames per second of the real drawing (corvessa-frames --bench, off-screen over OSMesa)
 // beside a floor: the same veil and 400 textured additive quads sent as one vertex array,
 // which is about the least any drawing of this picture can cost on the same GL.
+#include "frame_drawing_gl.h"
 #include "frame_rules.h"
 #include "offscreen_canvas.h"
 #include "random15.h"
@@ -48,21 +49,13 @@ double floorFramesPerSecond() {
     SpriteTexture sprite{};
     setupScene(kWidth, kHeight, fixedRendererSettings(), sprite);
     const std::vector<QuadVertex> vertices = spreadQuads();
-    const VeilExtent veil = veilExtent(viewAspect(kWidth, kHeight));
+    const float aspect = viewAspect(kWidth, kHeight);
     glInterleavedArrays(GL_T2F_C3F_V3F, sizeof(QuadVertex), vertices.data());
 
     const auto start = std::chrono::steady_clock::now();
     for (int frame = 0; frame < kFrames; ++frame) {
         glLoadIdentity();
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glEnable(GL_BLEND);
-        glColor4f(0.0f, 0.0f, 0.0f, veilAlpha(30));
-        glBegin(GL_TRIANGLE_STRIP);
-        glVertex3f(-veil.halfWidth, -veil.halfHeight, 0.0f);
-        glVertex3f(veil.halfWidth, -veil.halfHeight, 0.0f);
-        glVertex3f(-veil.halfWidth, veil.halfHeight, 0.0f);
-        glVertex3f(veil.halfWidth, veil.halfHeight, 0.0f);
-        glEnd();
+        drawVeil(aspect, veilAlpha(30));
         glBlendFunc(GL_ONE, GL_ONE);
         glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(vertices.size()));
         glFinish();
