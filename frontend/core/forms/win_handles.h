@@ -8,62 +8,45 @@
 
 namespace forms {
 
-// A kernel handle (process, thread) closed with CloseHandle.
-class UniqueHandle {
+// Owns one handle and releases it with `Release` exactly once.
+template <class T, class Release>
+class UniqueOwner {
 public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-    ~UniqueHandle() { reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            reset();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
+    UniqueOwner() = default;
+    explicit UniqueOwner(T handle) : handle_(handle) {}
+    ~UniqueOwner() { reset(); }
+    UniqueOwner(UniqueOwner&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueOwner& operator=(UniqueOwner&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.handle_, nullptr));
         return *this;
     }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueOwner(const UniqueOwner&) = delete;
+    UniqueOwner& operator=(const UniqueOwner&) = delete;
 
-    HANDLE get() const { return handle_; }
+    T get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
-    void reset() {
-        if (handle_) CloseHandle(handle_);
-        handle_ = nullptr;
+    void reset(T handle = nullptr) {
+        if (handle_) Release{}(handle_);
+        handle_ = handle;
     }
 
 private:
-    HANDLE handle_ = nullptr;
+    T handle_ = nullptr;
 };
+
+struct CloseKernelHandle {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+
+// A kernel handle (process, thread) closed with CloseHandle.
+using UniqueHandle = UniqueOwner<HANDLE, CloseKernelHandle>;
 
 // A GDI object (bitmap, font, brush, pen) deleted with DeleteObject.
 template <class T>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(T object) : object_(object) {}
-    ~GdiObject() { reset(); }
-    GdiObject(GdiObject&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            reset();
-            object_ = std::exchange(other.object_, nullptr);
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    T get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-    void reset(T object = nullptr) {
-        if (object_) DeleteObject(object_);
-        object_ = object;
-    }
-
-private:
-    T object_ = nullptr;
-};
+using GdiObject = UniqueOwner<T, DeleteGdiObject>;
 
 // Selects an object into a DC for one scope and puts the previous one back.
 class SelectedObject {
