@@ -31,11 +31,8 @@ if [ -z "${DISPLAY:-}" ]; then
     echo ":$num" >"$state/display"
 fi
 source "$here/wine-env.sh" "$state"
-if [ ! -f "$WINEPREFIX/.corvessa-ready" ]; then
-    env $WINE_LOCALE "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
-    env $WINE_LOCALE "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    "$WINESERVER" -w; touch "$WINEPREFIX/.corvessa-ready"
-fi
+source "$here/make-prefix.sh"
+corvessa_make_prefix
 
 bin=build/win64/bin
 if [ -n "$xvfb_pid" ]; then

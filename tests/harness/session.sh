@@ -8,6 +8,7 @@ state=${2:?usage: session.sh start|stop STATE_DIR}
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
 source "$here/wine-env.sh" "$state"
+source "$here/make-prefix.sh"
 
 kill_pidfile() {
     local f=$1
@@ -29,18 +30,6 @@ stop_session() {
     kill_pidfile "$state/pulseaudio.pid"
     kill_pidfile "$state/xvfb.pid"
     rm -f "$state/display" "$state/pulse-server"
-}
-
-make_prefix() {
-    [ -f "$WINEPREFIX/.corvessa-ready" ] && return 0
-    rm -rf "$WINEPREFIX"
-    env $WINE_LOCALE "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
-    # Without a window manager Wine waits ~2 s on every hide of a full-screen popup.
-    env $WINE_LOCALE "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    # A crashing program must end, not wait for a click on a dialog nobody sees.
-    env $WINE_LOCALE "$WINELOADER" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    "$WINESERVER" -w
-    touch "$WINEPREFIX/.corvessa-ready"
 }
 
 start_xvfb() {
@@ -76,7 +65,7 @@ start_pulseaudio() {
 case $cmd in
 start)
     stop_session
-    make_prefix
+    corvessa_make_prefix
     start_xvfb
     if [ "${CORVESSA_SOUND:-1}" = 1 ]; then start_pulseaudio; fi
     source "$here/wine-env.sh" "$state"
