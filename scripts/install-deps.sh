@@ -28,14 +28,14 @@ missing_of() {
     done
 }
 sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
-install() {
+apt_install() {
     echo "Installing: $*"
     $sudo apt-get update -q &&
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "$@"
 }
 
 mapfile -t missing < <(missing_of "${wanted[@]}")
-[ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
+[ ${#missing[@]} -eq 0 ] || apt_install "${missing[@]}"
 
 # The 32-bit half only where the kernel runs 32-bit programs: elsewhere wine32 is of no use,
 # and it comes after the rest so that nothing it does can spoil the 64-bit set-up.
@@ -47,5 +47,6 @@ if ! why=$("$here/tests/harness/runs-32bit.sh"); then
 fi
 mapfile -t missing < <(missing_of "${wanted32[@]}")
 [ ${#missing[@]} -eq 0 ] && exit 0
-dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-install "${missing[@]}" || echo "Wine's 32-bit half did not install: the 32-bit programs are built, not run"
+{ dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386; } &&
+    apt_install "${missing[@]}" ||
+    echo "Wine's 32-bit half did not install; the i686 build is built and linked, not run"
