@@ -27,6 +27,7 @@ done
 if why=$(tests/harness/runs-32bit.sh wine); then
     echo "=== tests ran: native, native-sanitize, win64, win32"
 else
-    echo "=== tests ran: native, native-sanitize, win64; win32 skipped: $why (built and linked only)"
+    echo "=== tests ran: native, native-sanitize, win64"
+    echo "=== tests skipped: win32, built and linked only: $why"
 fi
 exit $status
