@@ -1,4 +1,4 @@
-# Test helpers: unit tests run natively and, in the x86_64 Windows build, under Wine;
+# Test helpers: unit tests run natively and, in the Windows builds, under Wine;
 # end-to-end tests start the real programs under Wine in a virtual display.
 enable_testing()
 
@@ -9,14 +9,13 @@ set(CORVESSA_HARNESS_DIR ${CMAKE_SOURCE_DIR}/tests/harness CACHE INTERNAL "")
 # asked when a test runs, not here: on one that cannot, each i686 test reports itself skipped.
 if(WIN32)
     set(CORVESSA_RUNS_WINE ON)
-    math(EXPR CORVESSA_WINE_BITS "${CMAKE_SIZEOF_VOID_P} * 8")
+    math(EXPR bits "${CMAKE_SIZEOF_VOID_P} * 8")
+    set(CORVESSA_WINE_ENVIRONMENT "CORVESSA_WINE_STATE=${CORVESSA_WINE_STATE};CORVESSA_WINE_BITS=${bits}")
     # Lets ctest run the Windows test programs; the wrapper supplies the prefix and display.
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CORVESSA_HARNESS_DIR}/wine-run.sh)
 else()
     set(CORVESSA_RUNS_WINE OFF)
 endif()
-set(CORVESSA_WINE_ENVIRONMENT
-    "CORVESSA_WINE_STATE=${CORVESSA_WINE_STATE};CORVESSA_WINE_BITS=${CORVESSA_WINE_BITS}")
 
 if(NOT TARGET gtest)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
