@@ -22,6 +22,8 @@ public:
     // Stores `value` under `name`. A value equal to `writeDefault` is not kept (one stored
     // earlier goes), so it reads back as whatever default the reader gives.
     void write(const std::string& name, const PropertyValue& value, const PropertyValue& writeDefault);
+    // Stores `value` under `name` whatever it is: what a host puts in for an instance it places.
+    void write(const std::string& name, const PropertyValue& value) { values_[name] = value; }
 
     bool contains(const std::string& name) const { return values_.count(name) != 0; }
     std::size_t size() const { return values_.size(); }
