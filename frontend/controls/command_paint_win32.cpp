@@ -102,7 +102,10 @@ void Command::paintFace(StatePicture picture) {
     refresh();
     fitCaptionFont();
     const int top = static_cast<int>(std::lround(captionTop(height, LblMsg.height())));
-    LblMsg.move(0, top, static_cast<int>(width), LblMsg.height());
+    // The face's refresh repaints the caption already; moving it again would only add work.
+    if (LblMsg.left() != 0 || LblMsg.top() != top || LblMsg.width() != static_cast<int>(width)) {
+        LblMsg.move(0, top, static_cast<int>(width), LblMsg.height());
+    }
 }
 
 void Command::fitCaptionFont() {
