@@ -40,7 +40,8 @@ Command::Command(forms::Container& host, int index)
 
 void Command::registerType() { forms::registerUserControlType(kTypeName, &Command::make); }
 
-std::unique_ptr<forms::UserControl> Command::make(forms::Container& host, const forms::PropertyStore* saved, int index) {
+std::unique_ptr<forms::UserControl> Command::make(forms::Container& host, const forms::PropertyStore* saved,
+                                                  int index) {
     auto made = std::make_unique<Command>(host, index);
     if (saved) made->UserControl_ReadProperties(*saved);
     made->UserControl_Resize();  // placed on the host at its first size

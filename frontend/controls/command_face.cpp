@@ -71,6 +71,8 @@ std::optional<std::array<GradientVertex, 2>> gradientVertices(int widthPixels, i
     const auto white = gradientColourOf(kGradientWhiteText);
     const auto lavender = gradientColourOf(kGradientLavenderText);
     if (!white || !lavender) return std::nullopt;
-    return std::array<GradientVertex, 2>{GradientVertex{0, 0, reversed ? *lavender : *white},
-                                         GradientVertex{widthPixels - 1, heightPixels - 1, reversed ? *white : *lavender}};
+    const GradientColour top = reversed ? *lavender : *white;
+    const GradientColour bottom = reversed ? *white : *lavender;
+    return std::array<GradientVertex, 2>{GradientVertex{0, 0, top},
+                                         GradientVertex{widthPixels - 1, heightPixels - 1, bottom}};
 }

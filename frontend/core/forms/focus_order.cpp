@@ -56,7 +56,8 @@ bool isForm(HWND window) {
 }  // namespace
 
 void setTabIndex(HWND window, int tabIndex) {
-    if (window && tabIndex >= 0) SetPropA(window, kTabIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tabIndex) + 1));
+    if (!window || tabIndex < 0) return;
+    SetPropA(window, kTabIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tabIndex) + 1));
 }
 
 int tabIndexOf(HWND window) {

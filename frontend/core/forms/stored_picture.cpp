@@ -72,7 +72,8 @@ Picture loadPictureResource(HINSTANCE instance, int id) {
 }
 
 Picture loadBitmapResource(HINSTANCE instance, int id) {
-    auto* bitmap = static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    auto* bitmap =
+        static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap) return nullptr;
     return std::make_shared<const StoredPicture>(bitmap);
 }

@@ -25,15 +25,6 @@ TEST(TabOrder, AloneOrWithNothingToTakeIt) {
     EXPECT_EQ(forms::nextTabStop({}, -1, true), -1);
 }
 
-TEST(PropertyStore, KeepsOnlyWhatDiffersFromTheWriteDefault) {
-    forms::PropertyStore store;
-    store.write("Caption", std::string("設定"), std::string("Command"));
-    EXPECT_EQ(forms::propertyText(store.read("Caption", std::string("Command1"))), "設定");
-    store.write("Caption", std::string("Command"), std::string("Command"));
-    EXPECT_FALSE(store.contains("Caption")) << "writing the default drops what was stored";
-    EXPECT_EQ(forms::propertyText(store.read("Caption", std::string("Command1"))), "Command1");
-}
-
 TEST(PropertyStore, StoredTextConvertsToNumbersAndBooleans) {
     EXPECT_EQ(forms::numberFromText(" -12 "), -12);
     EXPECT_EQ(forms::numberFromText("&HC6C5D7"), 0xC6C5D7);
