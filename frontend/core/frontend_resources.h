@@ -3,3 +3,11 @@
 
 #define IDI_CORVESSA 1           /* the program's window icon */
 #define IDR_PREVIEW_PICTURE 101  /* preview picture, 152 x 112 JPEG, RCDATA */
+
+/* The Command button's state pictures, 64 x 25 24-bit bitmaps (BITMAP) */
+#define IDB_COMMAND_HIGHLIGHT 201
+#define IDB_COMMAND_PRESSED 202
+#define IDB_COMMAND_NORMAL 203
+#define IDB_COMMAND_DISABLE 204
+#define IDB_COMMAND_HIGHLIGHTSELECT 205
+#define IDB_COMMAND_SELECTED 206
