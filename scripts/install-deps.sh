@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only when some are missing.
-# Usage: install-deps.sh build|run|test
+# Usage: install-deps.sh build|run|fuzz|test
 set -euo pipefail
 what=${1:-test}
 
@@ -10,12 +10,14 @@ build=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev lib
 run=(wine wine64 xvfb x11-utils xdotool libgl1-mesa-dri fonts-ipafont-gothic)
 sound=(pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame
        gstreamer1.0-plugins-good gstreamer1.0-plugins-base gstreamer1.0-libav)
+fuzz=(clang-14 libclang-rt-14-dev)
 
 case $what in
 build) wanted=("${build[@]}") ;;
 run) wanted=("${build[@]}" "${run[@]}") ;;
-test) wanted=("${build[@]}" "${run[@]}" "${sound[@]}") ;;
-*) echo "usage: install-deps.sh build|run|test" >&2; exit 2 ;;
+fuzz) wanted=("${build[@]}" "${fuzz[@]}") ;;
+test) wanted=("${build[@]}" "${run[@]}" "${sound[@]}" "${fuzz[@]}") ;;
+*) echo "usage: install-deps.sh build|run|fuzz|test" >&2; exit 2 ;;
 esac
 
 missing=()
