@@ -3,7 +3,8 @@
 # 60 s, starting from its seeds in tests/fuzz/corpus/<target>/ and from what earlier runs found.
 # New inputs go to build/fuzz/corpus/<target>/, never into the repository; a crash's input goes
 # to build/fuzz/artifacts/<target>/ (add it to the target's seeds once mended). Prints per
-# target: runs, executions per second, coverage (edges and features), corpus size, crashes.
+# target: runs, executions per second, coverage (edges reached of the edges instrumented, and
+# libFuzzer's finer features), corpus size, crashes.
 # Exit status 1 when a target crashed.
 # Usage: scripts/fuzz.sh [seconds]
 set -euo pipefail
@@ -16,7 +17,7 @@ cmake --build --preset fuzz -j "$(nproc)" >/dev/null
 out=build/fuzz
 export UBSAN_OPTIONS=print_stacktrace=1
 status=0
-printf '%-16s %12s %10s %6s %7s %7s %8s\n' target runs exec/s cov ft corpus crashes
+printf '%-16s %12s %10s %10s %7s %7s %8s\n' target runs exec/s edges features corpus crashes
 for program in $(find "$out/tests/fuzz" -maxdepth 1 -type f -executable -name 'fuzz_*' | sort); do
     name=${program##*/fuzz_}
     work=$out/corpus/$name
@@ -30,8 +31,9 @@ for program in $(find "$out/tests/fuzz" -maxdepth 1 -type f -executable -name 'f
     crashes=$(($(find "$artifacts" -type f | wc -l) - before))
     stat() { sed -n "s/^stat::$1: *//p" "$log" | tail -1; }
     last() { grep -oE "$1: [0-9]+" "$log" | tail -1 | cut -d' ' -f2; }
-    printf '%-16s %12s %10s %6s %7s %7s %8s\n' "$name" "$(stat number_of_executed_units)" \
-        "$(stat average_exec_per_sec)" "$(last cov)" "$(last ft)" "$(last corp | head -1)" "$crashes"
+    edges=$(sed -n 's/.*(\([0-9]*\) inline 8-bit counters).*/\1/p' "$log" | head -1)
+    printf '%-16s %12s %10s %10s %7s %7s %8s\n' "$name" "$(stat number_of_executed_units)" \
+        "$(stat average_exec_per_sec)" "$(last cov)/$edges" "$(last ft)" "$(last corp)" "$crashes"
     if [ "$crashes" -gt 0 ]; then
         status=1
         echo "  $name crashed: see $log and $artifacts/" >&2

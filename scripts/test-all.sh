@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test: the portable core natively (plain and with
 # sanitizers), the Windows programs for x86_64 (unit and end-to-end tests under Wine in Xvfb)
-# and for i686 (built and linked only: 32-bit code cannot run on these machines).
+# and for i686 (built and linked only: 32-bit code cannot run on these machines); then a short
+# smoke of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -18,4 +19,7 @@ for preset in native native-sanitize win64; do
     echo "=== test $preset"
     ctest --preset "$preset" -j "$jobs" || status=1
 done
+
+echo "=== fuzz smoke"
+scripts/fuzz.sh 10 || status=1
 exit $status
