@@ -37,7 +37,8 @@ bool findCloseBox(HWND window, POINT& middle) {
 
 bool settingsOpenCancel(int count) {
     const std::string folder = scenario::saverFolder("trial settings", scenario::Renderer::Real);
-    int notShown = 0, noCloseBox = 0, notClosed = 0, leftBehind = 0;
+    Faults faults{"dialog not shown within 15 s", "no close box found", "not closed by the close box",
+                  "openings that left a process behind"};
     Timings toShown, clickToGone;
     for (int cycle = 0; cycle < count; ++cycle) {
         e2e::Process frontEnd;
@@ -48,37 +49,32 @@ bool settingsOpenCancel(int count) {
         }
         // Found as soon as it is made; it can be used once shown and idle.
         if (!dialog || msUntil([&] { return IsWindowVisible(dialog) != FALSE; }, 10000) < 0) {
-            ++notShown;
+            faults.count("dialog not shown within 15 s");
         } else {
             e2e::waitUntilIdle(dialog);
             toShown.add(e2e::nowMs() - begun);
             POINT box{};
             if (!findCloseBox(dialog, box)) {
-                ++noCloseBox;
+                faults.count("no close box found");
             } else {
                 e2e::movePointerTo(dialog, box.x, box.y);
                 const double clicked = e2e::nowMs();
                 e2e::pressButton(dialog, e2e::MouseButton::Left);
                 e2e::releaseButton(dialog, e2e::MouseButton::Left);
-                if (frontEnd.waitForExit(5000)) {
-                    clickToGone.add(e2e::nowMs() - clicked);
-                } else {
-                    ++notClosed;
-                }
+                const bool closed = frontEnd.waitForExit(5000).has_value();
+                if (closed) clickToGone.add(e2e::nowMs() - clicked);
+                faults.count("not closed by the close box", !closed);
             }
         }
         frontEnd.kill();
-        leftBehind += endLeftovers(3000) > 0 ? 1 : 0;
+        faults.count("openings that left a process behind", endLeftovers(3000) > 0);
     }
     std::printf("settings dialog opened by /c and closed by its close box\n");
     printFigure("openings", count);
-    printFigure("dialog not shown within 15 s", notShown);
-    printFigure("no close box found", noCloseBox);
-    printFigure("not closed by the close box", notClosed);
-    printFigure("openings that left a process behind", leftBehind);
+    faults.print();
     printFigure("start -> dialog shown", toShown.summary());
     printFigure("click -> process gone", clickToGone.summary());
-    return notShown + noCloseBox + notClosed + leftBehind == 0;
+    return faults.none();
 }
 
 }  // namespace trials

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace trials {
 
@@ -15,6 +16,29 @@ std::string Timings::summary() const {
     char text[96];
     std::snprintf(text, sizeof text, "median %.1f ms, max %.1f ms", sorted[sorted.size() / 2], sorted.back());
     return text;
+}
+
+Faults::Faults(std::initializer_list<const char*> names) {
+    for (const char* name : names) counts_.emplace_back(name, 0);
+}
+
+void Faults::count(const char* name, bool happened) {
+    for (auto& [known, n] : counts_) {
+        if (known == name) {
+            n += happened ? 1 : 0;
+            return;
+        }
+    }
+    std::fprintf(stderr, "fault_trials: no fault named %s\n", name);
+    std::abort();
+}
+
+void Faults::print() const {
+    for (const auto& [name, n] : counts_) printFigure(name.c_str(), n);
+}
+
+bool Faults::none() const {
+    return std::all_of(counts_.begin(), counts_.end(), [](const auto& entry) { return entry.second == 0; });
 }
 
 std::vector<DWORD> runningPrograms() {

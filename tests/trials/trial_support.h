@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "process.h"
@@ -20,6 +22,19 @@ public:
 
 private:
     std::vector<double> samples_;
+};
+
+// How often each thing that must never happen did, by name, printed in the order given.
+class Faults {
+public:
+    Faults(std::initializer_list<const char*> names);
+    // Counts one of `name` when `happened`; a name not given at construction is a trial's bug.
+    void count(const char* name, bool happened = true);
+    void print() const;
+    bool none() const;
+
+private:
+    std::vector<std::pair<std::string, long long>> counts_;
 };
 
 // Processes of Corvessa.scr and Corvessa.dll still running in this Wine session.
