@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 scripts/install-deps.sh fuzz
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)" >/dev/null
+cmake --build --preset fuzz -j "$(nproc)"
 
 out=build/fuzz
 export UBSAN_OPTIONS=print_stacktrace=1
