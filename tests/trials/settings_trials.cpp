@@ -1,5 +1,7 @@
 // Trials of the settings dialog: opened with "/c" and closed from its title bar's close box by
 // the mouse, as a user closes it, which saves nothing whatever the dialog holds.
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "frontend_scenario.h"
@@ -24,8 +26,10 @@ bool findCloseBox(HWND window, POINT& middle) {
             DWORD_PTR hit = HTNOWHERE;
             SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 1000, &hit);
             if (hit != HTCLOSE) continue;
-            left = std::min(left, x), right = std::max(right, x);
-            top = std::min(top, y), bottom = std::max(bottom, y);
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
         }
     }
     if (left > right) return false;
