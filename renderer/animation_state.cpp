@@ -78,12 +78,14 @@ void advanceRotation(AnimationState& state) {
     state.sinA = std::sin(radians);
 }
 
-void stepSimulation(AnimationState& state) {
+int stepSimulation(AnimationState& state) {
     advanceRotation(state);
+    int guardFirings = 0;
     for (Emitter& emitter : state.emitters) {
-        updateEmitter(emitter, state.settings.randomizeInterval);
+        guardFirings += updateEmitter(emitter, state.settings.randomizeInterval);
         for (Stream& stream : emitter.streams) {
             driftTrail(stream, state.expansionFactor, state.windStep);
         }
     }
+    return guardFirings;
 }

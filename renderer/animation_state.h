@@ -31,5 +31,6 @@ bool animationReady(const AnimationState& state);
 void advanceRotation(AnimationState& state);
 
 // One frame of the simulation without drawing: every emitter in order, then the drift of
-// every trail. The same steps, in the same order, as a drawn frame.
-void stepSimulation(AnimationState& state);
+// every trail. The same steps, in the same order, as a drawn frame. Gives how many range
+// guards fired.
+int stepSimulation(AnimationState& state);

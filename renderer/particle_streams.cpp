@@ -46,7 +46,7 @@ Emitter makeEmitter(int streamsPerEmitter, int trailLength, int controlSpeed) {
     return emitter;
 }
 
-void updateEmitter(Emitter& emitter, int randomizeInterval) {
+int updateEmitter(Emitter& emitter, int randomizeInterval) {
     if (randomizeInterval != 0) {
         --emitter.randomizeCountdown;
         if (emitter.randomizeCountdown <= 0) {
@@ -70,12 +70,14 @@ void updateEmitter(Emitter& emitter, int randomizeInterval) {
             v = -v;
         }
     }
+    int guardFirings = 0;
     for (Stream& stream : emitter.streams) {
-        updateStream(stream, emitter.control);
+        guardFirings += updateStream(stream, emitter.control) ? 1 : 0;
     }
+    return guardFirings;
 }
 
-void updateStream(Stream& stream, const ControlValues& K) {
+bool updateStream(Stream& stream, const ControlValues& K) {
     const int n = static_cast<int>(stream.points.size());
     const TrailPoint p = stream.points[static_cast<size_t>(stream.head)];
     stream.head = stream.head + 1 == n ? 0 : stream.head + 1;
@@ -114,7 +116,9 @@ void updateStream(Stream& stream, const ControlValues& K) {
         q.x = signedDraw();
         q.y = signedDraw();
         q.z = signedDraw();
+        return true;
     }
+    return false;
 }
 
 void driftTrail(Stream& stream, float expansionFactor, float windStep) {

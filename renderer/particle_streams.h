@@ -43,12 +43,13 @@ Emitter makeEmitter(int streamsPerEmitter, int trailLength, int controlSpeed);
 
 // One frame of an emitter's simulation: redraws the control values when `randomizeInterval`
 // (0 to 100) says so, moves them by their velocities (bouncing at -1 and 1), then advances
-// every stream, first to last.
-void updateEmitter(Emitter& emitter, int randomizeInterval);
+// every stream, first to last. Gives how many of its streams' range guards fired.
+int updateEmitter(Emitter& emitter, int randomizeInterval);
 
 // Writes the stream's next point from its newest one, over its oldest one. Once every lap of
-// the ring a point that ran away (beyond 1e9 or not a number) is put back near the origin.
-void updateStream(Stream& stream, const ControlValues& K);
+// the ring a point that ran away (beyond 1e9 or not a number) is put back near the origin;
+// true when that happened.
+bool updateStream(Stream& stream, const ControlValues& K);
 
 // Moves every point of the trail once: scaled by `expansionFactor`, then `windStep` along z.
 void driftTrail(Stream& stream, float expansionFactor, float windStep);

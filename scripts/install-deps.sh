@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only when some are missing.
-# Usage: install-deps.sh build|run|test
+# Usage: install-deps.sh build|run|fuzz|test
 set -euo pipefail
 what=${1:-test}
 
@@ -10,6 +10,7 @@ build=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev lib
 run=(wine wine64 xvfb x11-utils xdotool libgl1-mesa-dri fonts-ipafont-gothic)
 sound=(pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame
        gstreamer1.0-plugins-good gstreamer1.0-plugins-base gstreamer1.0-libav)
+fuzz=(clang-14 libclang-rt-14-dev)
 # Wine's 32-bit half with the OpenGL and MP3 decoding that the 32-bit programs use through it.
 run32=(wine32:i386 libgl1:i386 libgl1-mesa-dri:i386)
 sound32=(gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-base:i386)
@@ -17,8 +18,9 @@ sound32=(gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-base:i386)
 case $what in
 build) wanted=("${build[@]}") wanted32=() ;;
 run) wanted=("${build[@]}" "${run[@]}") wanted32=("${run32[@]}") ;;
-test) wanted=("${build[@]}" "${run[@]}" "${sound[@]}") wanted32=("${run32[@]}" "${sound32[@]}") ;;
-*) echo "usage: install-deps.sh build|run|test" >&2; exit 2 ;;
+fuzz) wanted=("${build[@]}" "${fuzz[@]}") wanted32=() ;;
+test) wanted=("${build[@]}" "${run[@]}" "${sound[@]}" "${fuzz[@]}") wanted32=("${run32[@]}" "${sound32[@]}") ;;
+*) echo "usage: install-deps.sh build|run|fuzz|test" >&2; exit 2 ;;
 esac
 
 missing_of() {

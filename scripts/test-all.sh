@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test: the portable core natively (plain and with
 # sanitizers), the Windows programs for x86_64 and for i686 (unit and end-to-end tests under
-# Wine in Xvfb). The i686 tests run where this machine runs 32-bit code and report themselves
-# skipped elsewhere; the last lines say which builds' tests ran.
+# Wine in Xvfb), then a short smoke of every fuzz target. The i686 tests run where this machine
+# runs 32-bit code and report themselves skipped elsewhere; the last lines say which builds'
+# tests ran.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -24,10 +25,15 @@ for preset in native native-sanitize win64 win32; do
     echo "=== test $preset: $((SECONDS - start)) s"
 done
 
+echo "=== fuzz smoke"
+start=$SECONDS
+scripts/fuzz.sh 10 || status=1
+echo "=== fuzz smoke: $((SECONDS - start)) s"
+
 if why=$(tests/harness/runs-32bit.sh wine); then
-    echo "=== tests ran: native, native-sanitize, win64, win32"
+    echo "=== tests ran: native, native-sanitize, win64, win32, fuzz smoke"
 else
-    echo "=== tests ran: native, native-sanitize, win64"
+    echo "=== tests ran: native, native-sanitize, win64, fuzz smoke"
     echo "=== tests skipped: win32, built and linked only: $why"
 fi
 exit $status

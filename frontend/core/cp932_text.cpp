@@ -27,7 +27,8 @@ std::size_t characterCount(const std::string& text) { return characterStarts(tex
 std::string characters(const std::string& text, std::size_t first, std::size_t count) {
     const std::vector<std::size_t> starts = characterStarts(text);
     if (first >= starts.size() || count == 0) return {};
-    const std::size_t end = first + count < starts.size() ? starts[first + count] : text.size();
+    // Compared as a remainder: first + count may not fit a size_t.
+    const std::size_t end = count < starts.size() - first ? starts[first + count] : text.size();
     return text.substr(starts[first], end - starts[first]);
 }
 
@@ -38,6 +39,7 @@ std::string fromCharacter(const std::string& text, std::size_t first) {
 
 std::string lastCharacters(const std::string& text, std::size_t count) {
     const std::vector<std::size_t> starts = characterStarts(text);
+    if (count == 0) return {};
     if (count >= starts.size()) return text;
     return text.substr(starts[starts.size() - count]);
 }

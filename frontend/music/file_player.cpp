@@ -12,9 +12,12 @@ void sendIgnoringResult(const std::string& command) {
     multimediaSeam().sendString(command.c_str(), nullptr, 0);
 }
 
-// No file name on the system can hold a double quotation mark; one here could only close the
-// quoted path early and slip words of its own into the command.
-bool canBeQuoted(const std::string& file) { return file.find('"') == std::string::npos; }
+// No file name on the system can hold a double quotation mark or a NUL. A quotation mark here
+// could only close the quoted path early and slip words of its own into the command; a NUL
+// would end the command inside the quotes, so that the platform never sees the alias.
+bool canBeQuoted(const std::string& file) {
+    return file.find('"') == std::string::npos && file.find('\0') == std::string::npos;
+}
 
 }  // namespace
 

@@ -24,15 +24,7 @@ struct SaverRun {
         renderer = e2e::waitForWindow("Vantrel_VC", timeoutMs);
         return saverForm && renderer;
     }
-    // Key presses go to the foreground window: wait until the renderer's window, made a moment
-    // ago, is up and has the keyboard.
-    void focusRenderer() const {
-        e2e::waitUntilIdle(renderer);
-        for (int i = 0; i < 200 && GetForegroundWindow() != renderer; ++i) {
-            SetForegroundWindow(renderer);
-            Sleep(10);
-        }
-    }
+    void focusRenderer() const { e2e::waitForKeyboard(renderer); }
     // A handle to the renderer's process, for waiting on it and for killing it.
     HANDLE openRenderer() const {
         return OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, e2e::windowProcessId(renderer));

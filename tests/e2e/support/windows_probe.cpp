@@ -26,6 +26,14 @@ void waitUntilIdle(HWND window, DWORD timeoutMs) {
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);
 }
 
+void waitForKeyboard(HWND window) {
+    waitUntilIdle(window);
+    for (int i = 0; i < 200 && GetForegroundWindow() != window; ++i) {
+        SetForegroundWindow(window);
+        Sleep(10);
+    }
+}
+
 std::string windowTitle(HWND window) {
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);

@@ -16,6 +16,10 @@ bool waitForNoWindow(const char* title, DWORD timeoutMs);
 // Waits until the window's thread has handled everything queued before this call.
 void waitUntilIdle(HWND window, DWORD timeoutMs = 2000);
 
+// Key presses go to the foreground window: waits until `window`, made a moment ago, is up and
+// has the keyboard (for up to about two seconds).
+void waitForKeyboard(HWND window);
+
 std::string windowTitle(HWND window);
 std::string windowClass(HWND window);
 DWORD windowProcessId(HWND window);

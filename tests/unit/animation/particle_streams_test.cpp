@@ -162,14 +162,14 @@ TEST(RangeGuard, PutsARunawayPointBackOnlyWhenTheHeadReturnsToZero) {
     ControlValues K{};
     K[4] = 1.0f;  // y follows x, so a huge x makes a huge y
     stream.points[0].x = 4e9f;
-    updateStream(stream, K);
+    EXPECT_FALSE(updateStream(stream, K));
     EXPECT_GT(stream.points[1].y, 1e9f) << "not checked away from index 0";
 
     seedRandom15(21);
     stream.head = 2;
     stream.points[2].x = 4e9f;
     stream.points[2].hue = 0.5f;
-    updateStream(stream, K);
+    EXPECT_TRUE(updateStream(stream, K)) << "the firing is reported";
     ASSERT_EQ(stream.head, 0);
     const TrailPoint& guarded = stream.points[0];
     seedRandom15(21);

@@ -37,6 +37,13 @@ TEST(Cp932Text, CountsCharactersNotBytes) {
     EXPECT_EQ(cp932::lastCharacters("a\x83", 1), "\x83");
 }
 
+TEST(Cp932Text, CountsAtTheEdgesStayInsideTheText) {
+    // Zero last characters once read one place past the character table.
+    EXPECT_EQ(cp932::lastCharacters("aソb", 0), "");
+    EXPECT_EQ(cp932::characters("aソb", 1, std::string::npos), "ソb");
+    EXPECT_EQ(cp932::characters("aソb", 2, std::string::npos - 1), "b");
+}
+
 TEST(Twips, FifteenPerPixelAtNinetySixDpi) {
     EXPECT_EQ(twipsToPixels(7185, 96), 479);
     EXPECT_EQ(twipsToPixels(3780, 96), 252);

@@ -123,6 +123,13 @@ TEST_F(CdWatcherTest, TrackBeyondTheLastPlaysNothingOnEveryTick) {
     }
 }
 
+TEST_F(CdWatcherTest, PositionReplyGoesIntoThePlayCommandAsOneWord) {
+    drive("1", "stopped");
+    mci.answer("status cdaudio position track 3", " 03:00:00:00 wait");
+    tick(3);
+    EXPECT_EQ(mci.commands().back(), "play cdaudio from 03:00:00:00");
+}
+
 TEST_F(CdWatcherTest, UnreadableTrackNumberSwitchesTheWatcherOffWithoutPlaying) {
     drive("three", "stopped");
     tick(3);

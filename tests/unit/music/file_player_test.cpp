@@ -28,8 +28,10 @@ TEST_F(Mp3PlayerTest, FailedOpenPlaysNothing) {
     EXPECT_THAT(mci.commands(), ElementsAre(kOpen));
 }
 
-TEST_F(Mp3PlayerTest, PathWithAQuotationMarkIsNeverSent) {
+TEST_F(Mp3PlayerTest, PathThatCannotBeQuotedIsNeverSent) {
     MP3_Start("C:\\a\" type waveaudio alias x \"b.mp3");
+    // Cut at the NUL, the command would end inside the quotes, without the alias.
+    MP3_Start(std::string("C:\\a\0b.mp3", 10));
     EXPECT_THAT(mci.calls(), IsEmpty());
 }
 
