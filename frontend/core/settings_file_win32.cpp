@@ -15,8 +15,8 @@ public:
     std::string read(const std::string& section, const std::string& key) override {
         return ReadIniString(section, key, path_);
     }
-    void write(const std::string& section, const std::string& key, const std::string& value) override {
-        WriteIniString(section, key, value, path_);
+    bool write(const std::string& section, const std::string& key, const std::string& value) override {
+        return WriteIniString(section, key, value, path_);
     }
 
 private:
@@ -37,10 +37,10 @@ std::string ReadIniString(const std::string& section, const std::string& key, co
     return value.data();
 }
 
-void WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file) {
-    // Deliberately unchecked: a read-only folder or a full disk is not reported.
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+    // The settings dialog tells the user when a read-only folder or a full disk lost the choice.
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
 }
 
 void LoadSettings() {
@@ -48,7 +48,7 @@ void LoadSettings() {
     loadSettingsFrom(file, FileExists, musicSettings());
 }
 
-void SaveSettings() {
+bool SaveSettings() {
     SettingsFile file(SettingsPath());
-    saveSettingsTo(file, musicSettings());
+    return saveSettingsTo(file, musicSettings());
 }
