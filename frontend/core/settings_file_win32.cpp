@@ -3,27 +3,16 @@
 
 #include "front_end_paths.h"
 #include "forms/forms_app.h"
-#include "settings_rules.h"
+#include "settings_file_win32.h"
 #include "vantrel_b.h"
 
-namespace {
+std::string SettingsFile::read(const std::string& section, const std::string& key) {
+    return ReadIniString(section, key, path_);
+}
 
-// Corvessa.ini as the settings rules see it.
-class SettingsFile : public ProfileAccess {
-public:
-    explicit SettingsFile(std::string path) : path_(std::move(path)) {}
-    std::string read(const std::string& section, const std::string& key) override {
-        return ReadIniString(section, key, path_);
-    }
-    bool write(const std::string& section, const std::string& key, const std::string& value) override {
-        return WriteIniString(section, key, value, path_);
-    }
-
-private:
-    std::string path_;
-};
-
-}  // namespace
+bool SettingsFile::write(const std::string& section, const std::string& key, const std::string& value) {
+    return WriteIniString(section, key, value, path_);
+}
 
 std::string SettingsPath() { return besideProgram(forms::App::current().path(), kSettingsFileName); }
 std::string RendererPath() { return besideProgram(forms::App::current().path(), kRendererFileName); }
