@@ -1,13 +1,18 @@
-# Test helpers: unit tests run natively and, in the x86_64 Windows build, under Wine;
+# Test helpers: unit tests run natively and, in the Windows builds, under Wine;
 # end-to-end tests start the real programs under Wine in a virtual display.
 enable_testing()
 
 set(CORVESSA_WINE_STATE ${CMAKE_BINARY_DIR}/wine CACHE INTERNAL "")
 set(CORVESSA_HARNESS_DIR ${CMAKE_SOURCE_DIR}/tests/harness CACHE INTERNAL "")
 
-# i686 code cannot run on these machines: that build compiles and links its tests only.
-if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+# Both Windows builds run their tests under Wine. Whether this machine runs 32-bit code is
+# asked when a test runs, not here: on one that cannot, each i686 test reports itself skipped.
+if(WIN32)
     set(CORVESSA_RUNS_WINE ON)
+    math(EXPR bits "${CMAKE_SIZEOF_VOID_P} * 8")
+    set(CORVESSA_WINE_ENVIRONMENT "CORVESSA_WINE_STATE=${CORVESSA_WINE_STATE};CORVESSA_WINE_BITS=${bits}")
+    # Lets ctest run the Windows test programs; the wrapper supplies the prefix and display.
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CORVESSA_HARNESS_DIR}/wine-run.sh)
 else()
     set(CORVESSA_RUNS_WINE OFF)
 endif()
@@ -31,15 +36,18 @@ if(CORVESSA_RUNS_WINE)
              COMMAND ${CORVESSA_HARNESS_DIR}/session.sh start ${CORVESSA_WINE_STATE})
     add_test(NAME wine_session.stop
              COMMAND ${CORVESSA_HARNESS_DIR}/session.sh stop ${CORVESSA_WINE_STATE})
-    set_tests_properties(wine_session.start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 180)
+    set_tests_properties(wine_session.start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 180
+                         ENVIRONMENT "${CORVESSA_WINE_ENVIRONMENT}" SKIP_RETURN_CODE 77)
     set_tests_properties(wine_session.stop PROPERTIES FIXTURES_CLEANUP wine_session)
 endif()
 
-# Marks a test that runs a Windows program under the shared Wine session.
+# Marks a test that runs a Windows program under the shared Wine session. Exit code 77 is
+# the harness saying that this machine cannot run the program (see tests/harness/wine-env.sh).
 function(corvessa_wine_test_properties test)
     set_tests_properties(${test} PROPERTIES
         FIXTURES_REQUIRED wine_session
-        ENVIRONMENT "CORVESSA_WINE_STATE=${CORVESSA_WINE_STATE}"
+        ENVIRONMENT "${CORVESSA_WINE_ENVIRONMENT}"
+        SKIP_RETURN_CODE 77
         ${ARGN})
 endfunction()
 

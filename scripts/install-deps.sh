@@ -10,23 +10,43 @@ build=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev lib
 run=(wine wine64 xvfb x11-utils xdotool libgl1-mesa-dri fonts-ipafont-gothic)
 sound=(pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame
        gstreamer1.0-plugins-good gstreamer1.0-plugins-base gstreamer1.0-libav)
+# Wine's 32-bit half with the OpenGL and MP3 decoding that the 32-bit programs use through it.
+run32=(wine32:i386 libgl1:i386 libgl1-mesa-dri:i386)
+sound32=(gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-base:i386)
 
 case $what in
-build) wanted=("${build[@]}") ;;
-run) wanted=("${build[@]}" "${run[@]}") ;;
-test) wanted=("${build[@]}" "${run[@]}" "${sound[@]}") ;;
+build) wanted=("${build[@]}") wanted32=() ;;
+run) wanted=("${build[@]}" "${run[@]}") wanted32=("${run32[@]}") ;;
+test) wanted=("${build[@]}" "${run[@]}" "${sound[@]}") wanted32=("${run32[@]}" "${sound32[@]}") ;;
 *) echo "usage: install-deps.sh build|run|test" >&2; exit 2 ;;
 esac
 
-missing=()
-for p in "${wanted[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-# wine32 must stay away: these kernels cannot run 32-bit Linux programs, and once it is
-# installed the wine launcher picks the 32-bit loader.
+missing_of() {
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+    done
+}
 sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+apt_install() {
+    echo "Installing: $*"
+    $sudo apt-get update -q &&
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "$@"
+}
+
+mapfile -t missing < <(missing_of "${wanted[@]}")
+[ ${#missing[@]} -eq 0 ] || apt_install "${missing[@]}"
+
+# The 32-bit half only where the kernel runs 32-bit programs: elsewhere wine32 is of no use,
+# and it comes after the rest so that nothing it does can spoil the 64-bit set-up.
+[ ${#wanted32[@]} -eq 0 ] && exit 0
+here=$(cd "$(dirname "$0")/.." && pwd)
+if ! why=$("$here/tests/harness/runs-32bit.sh"); then
+    echo "$why; the i686 build is built and linked, not run"
+    exit 0
+fi
+mapfile -t missing < <(missing_of "${wanted32[@]}")
+[ ${#missing[@]} -eq 0 ] && exit 0
+{ dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386; } &&
+    apt_install "${missing[@]}" ||
+    echo "Wine's 32-bit half did not install; the i686 build is built and linked, not run"

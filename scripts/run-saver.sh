@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
-# Builds the x86_64 Windows programs and runs the saver (Corvessa.scr /s) under Wine.
+# Builds the Windows programs and runs the saver (Corvessa.scr /s) under Wine: the x86_64 build,
+# or with --win32 the i686 one that users install (where this machine runs 32-bit code).
 # With $DISPLAY set it runs there until you move the mouse or press a key. Without a display it
 # runs in a virtual one for a few seconds, saves a screenshot and ends the saver with a key press.
-# Usage: run-saver.sh [seconds] [screenshot.png]   (defaults: 8 s, build/win64/saver-screenshot.png)
+# Usage: run-saver.sh [--win32] [seconds] [screenshot.png]
+#        (defaults: 8 s, build/<win64|win32>/saver-screenshot.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+preset=win64
+if [ "${1:-}" = --win32 ]; then preset=win32; shift; fi
 seconds=${1:-8}
-shot=${2:-build/win64/saver-screenshot.png}
+shot=${2:-build/$preset/saver-screenshot.png}
 scripts/install-deps.sh run
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target corvessa_renderer corvessa_scr
+if [ $preset = win32 ] && ! why=$(tests/harness/runs-32bit.sh wine); then
+    echo "$why: the 32-bit saver cannot run here" >&2
+    exit 1
+fi
+cmake --preset $preset >/dev/null
+cmake --build --preset $preset -j "$(nproc)" --target corvessa_renderer corvessa_scr
 
-state=$PWD/build/win64/run-wine
+state=$PWD/build/$preset/run-wine
 mkdir -p "$state"
 here=$PWD/tests/harness
 xvfb_pid=
@@ -34,7 +42,7 @@ source "$here/wine-env.sh" "$state"
 source "$here/make-prefix.sh"
 corvessa_make_prefix
 
-bin=build/win64/bin
+bin=build/$preset/bin
 if [ -n "$xvfb_pid" ]; then
     env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s >/dev/null 2>&1 &
     saver=$!

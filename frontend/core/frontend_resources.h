@@ -3,5 +3,15 @@
 
 #define IDI_CORVESSA 1           /* the program's window icon */
 #define IDR_PREVIEW_PICTURE 101  /* preview picture, 152 x 112 JPEG, RCDATA */
-#define IDR_MARKER_OFF 111       /* settings dialog: the not-selected marker, 12 x 12 BMP, RCDATA */
-#define IDR_MARKER_ON 112        /* settings dialog: the selected marker, 12 x 12 BMP, RCDATA */
+
+/* The Command button's state pictures, 64 x 25 24-bit bitmaps (BITMAP) */
+#define IDB_COMMAND_HIGHLIGHT 201
+#define IDB_COMMAND_PRESSED 202
+#define IDB_COMMAND_NORMAL 203
+#define IDB_COMMAND_DISABLE 204
+#define IDB_COMMAND_HIGHLIGHTSELECT 205
+#define IDB_COMMAND_SELECTED 206
+
+/* The settings dialog's markers, 12 x 12 24-bit bitmaps (BITMAP) */
+#define IDB_MARKER_OFF 111
+#define IDB_MARKER_ON 112

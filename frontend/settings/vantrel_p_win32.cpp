@@ -109,10 +109,10 @@ void Vantrel_P::makeControls() {
     // Beyond the right edge of the client area: they only hold the two marker pictures.
     forms::ImageControl& notSelected = c.Img_Ra.add(*this, 0);
     notSelected.move(8040, 300, 180, 180);
-    notSelected.setPicture(forms::loadPictureResource(app.instance(), IDR_MARKER_OFF));
+    notSelected.setPicture(forms::loadBitmapResource(app.instance(), IDB_MARKER_OFF));
     forms::ImageControl& selected = c.Img_Ra.add(*this, 1);
     selected.move(8040, 600, 180, 180);
-    selected.setPicture(forms::loadPictureResource(app.instance(), IDR_MARKER_ON));
+    selected.setPicture(forms::loadBitmapResource(app.instance(), IDB_MARKER_ON));
 }
 
 void Vantrel_P::Form_Load() {

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Sourced after wine-env.sh: makes the Wine prefix of $WINEPREFIX once, set up as every test
-# run and the run script need it. A prefix made by an older version of this file is made anew.
+# run and the run script need it. A prefix made by an older version of this file is made anew,
+# and so is one made before Wine's 32-bit half was installed on a machine that runs 32-bit code.
 _corvessa_prefix_version=2
+
+_corvessa_prefix_complete() {
+    [ "$(cat "$WINEPREFIX/.corvessa-ready" 2>/dev/null)" = "$_corvessa_prefix_version" ] || return 1
+    [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] && return 0
+    ! "$(dirname "${BASH_SOURCE[0]}")/runs-32bit.sh" wine >/dev/null
+}
 
 corvessa_make_prefix() {
     local ready="$WINEPREFIX/.corvessa-ready"
-    [ "$(cat "$ready" 2>/dev/null)" = "$_corvessa_prefix_version" ] && return 0
+    _corvessa_prefix_complete && return 0
     [ -n "${WINESERVER:-}" ] && [ -d "$WINEPREFIX" ] && "$WINESERVER" -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     env $WINE_LOCALE "$WINELOADER" wineboot -i >/dev/null 2>&1 || true

@@ -64,6 +64,7 @@ start_pulseaudio() {
 
 case $cmd in
 start)
+    corvessa_skip_unless_runnable
     stop_session
     corvessa_make_prefix
     start_xvfb

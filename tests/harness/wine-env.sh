@@ -1,7 +1,8 @@
 # Sourced: the environment every Wine program of a test run sees. Argument: the state folder.
 _corvessa_state=${1:?state folder}
 export WINEPREFIX="$_corvessa_state/prefix"
-# 64-bit Wine only: the kernels here cannot run 32-bit Linux programs.
+# The 64-bit loader by path: it starts 32-bit programs itself where the machine can, while the
+# plain launcher would pick the 32-bit loader once wine32 is installed, also where it cannot.
 export WINELOADER=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
@@ -16,3 +17,13 @@ if [ -f "$_corvessa_state/pulse-server" ]; then
     export PULSE_SERVER=$(cat "$_corvessa_state/pulse-server")
 fi
 export CORVESSA_WINE_STATE="$_corvessa_state"
+
+# Ends the calling script with 77 (ctest's "skipped") when the test run is of the i686 build
+# (CORVESSA_WINE_BITS=32, set by the build) and this machine cannot run its programs.
+corvessa_skip_unless_runnable() {
+    [ "${CORVESSA_WINE_BITS:-64}" = 32 ] || return 0
+    local reason
+    reason=$("$(dirname "${BASH_SOURCE[0]}")/runs-32bit.sh" wine) && return 0
+    echo "skipped: $reason"
+    exit 77
+}

@@ -10,6 +10,7 @@ if [ -z "$state" ]; then
     state="$d/wine"
 fi
 source "$here/wine-env.sh" "$state"
+corvessa_skip_unless_runnable
 # Wine's helper processes (services, explorer, devices) start with the first program and
 # outlive it; given ctest's pipes they would keep ctest waiting until its timeout. So the
 # program writes to a file that is copied out once it has ended.

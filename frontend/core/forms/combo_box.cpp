@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "container.h"
+#include "focus_order.h"
 #include "forms_app.h"
 #include "twips.h"
 
@@ -64,5 +65,7 @@ void ComboBox::setFont(const FontSpec& font) {
     font_.reset(createFont(font));
     if (window_ && font_) SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
+
+void ComboBox::setTabIndex(int tabIndex) { forms::setTabIndex(window_, tabIndex); }
 
 }  // namespace forms

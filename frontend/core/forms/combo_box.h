@@ -32,6 +32,8 @@ public:
     bool enabled() const;
     void setEnabled(bool enabled);
     void setFont(const FontSpec& font);
+    // The position in the form's tab order (see focus_order.h); Tab leaves the edit field too.
+    void setTabIndex(int tabIndex);
 
 private:
     HWND window_ = nullptr;

@@ -1,4 +1,4 @@
-// Painting, kept drawing, mouse routing and timer ticks of forms and picture boxes.
+// Painting, kept drawing, mouse routing and timer ticks of forms, picture boxes and user controls.
 #include "container.h"
 
 #include <windowsx.h>
@@ -52,11 +52,13 @@ void registerContainerClasses(HINSTANCE instance) {
     // Icon 1 is the program's own; a missing one leaves the class with the default.
     registerClass(instance, kFormClass, Container::windowProc, LoadIcon(instance, MAKEINTRESOURCE(1)));
     registerClass(instance, kPictureBoxClass, Container::windowProc, nullptr);
+    registerClass(instance, kUserControlClass, Container::windowProc, nullptr);
 }
 
 void unregisterContainerClasses(HINSTANCE instance) {
     UnregisterClassA(kFormClass, instance);
     UnregisterClassA(kPictureBoxClass, instance);
+    UnregisterClassA(kUserControlClass, instance);
 }
 
 Container::~Container() {
@@ -115,10 +117,38 @@ void Container::drawLine(int x1, int y1, int x2, int y2, COLORREF colour) {
 }
 
 void Container::cls() {
-    keptImage_.reset();
-    keptSize_ = SIZE{};
+    // Cleared in place: a control that repaints its face often keeps its one bitmap.
+    if (keptImage_) {
+        MemoryDc dc;
+        SelectedObject selectImage(dc.get(), keptImage_.get());
+        const RECT all{0, 0, keptSize_.cx, keptSize_.cy};
+        GdiObject<HBRUSH> background(CreateSolidBrush(backColour_));
+        FillRect(dc.get(), &all, background.get());
+    }
     refresh();
 }
+
+Container::KeptCanvas::KeptCanvas(Container& container) {
+    container.ensureKeptImage();
+    if (dc_.get() && container.keptImage_) previous_ = SelectObject(dc_.get(), container.keptImage_.get());
+}
+
+Container::KeptCanvas::~KeptCanvas() {
+    if (previous_) SelectObject(dc_.get(), previous_);
+}
+
+void Container::paintSurface(HDC dc, int width, int height) {
+    const RECT all{0, 0, width, height};
+    GdiObject<HBRUSH> background(CreateSolidBrush(backColour_));
+    FillRect(dc, &all, background.get());
+    if (keptImage_) {
+        MemoryDc kept(dc);
+        SelectedObject selectKept(kept.get(), keptImage_.get());
+        BitBlt(dc, 0, 0, keptSize_.cx, keptSize_.cy, kept.get(), 0, 0, SRCCOPY);
+    }
+}
+
+void Container::surfaceMouse(MouseEvent, int, int, int, int) {}
 
 void Container::paintTo(HDC dc) {
     const int width = scaleWidth();
@@ -129,14 +159,7 @@ void Container::paintTo(HDC dc) {
     GdiObject<HBITMAP> bufferImage(CreateCompatibleBitmap(dc, width, height));
     if (!buffer.get() || !bufferImage) return;
     SelectedObject selectBuffer(buffer.get(), bufferImage.get());
-    const RECT all{0, 0, width, height};
-    GdiObject<HBRUSH> background(CreateSolidBrush(backColour_));
-    FillRect(buffer.get(), &all, background.get());
-    if (keptImage_) {
-        MemoryDc kept(dc);
-        SelectedObject selectKept(kept.get(), keptImage_.get());
-        BitBlt(buffer.get(), 0, 0, keptSize_.cx, keptSize_.cy, kept.get(), 0, 0, SRCCOPY);
-    }
+    paintSurface(buffer.get(), width, height);
     for (WindowlessControl* control : controls_) {
         if (!control->visible()) continue;
         const RECT area = control->pixelRect();
@@ -160,7 +183,10 @@ void Container::addControl(WindowlessControl* control) {
 
 void Container::removeControl(WindowlessControl* control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
-    if (mouseCapture_ == control) mouseCapture_ = nullptr;
+    if (mouseCapture_ == control) {
+        // The rest of the press goes to the surface rather than to a control that is gone.
+        mouseCapture_ = nullptr;
+    }
     refresh();
 }
 
@@ -182,40 +208,45 @@ void Container::detachWindow() {
     keptSize_ = SIZE{};
 }
 
+WindowlessControl* Container::controlAt(POINT at) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        WindowlessControl* control = *it;
+        const RECT area = control->pixelRect();
+        if (control->visible() && control->takesMouse() && PtInRect(&area, at)) return control;
+    }
+    return nullptr;
+}
+
 void Container::dispatchMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    WindowlessControl* target = mouseCapture_;
-    if (!target) {
-        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-            WindowlessControl* control = *it;
-            const RECT area = control->pixelRect();
-            if (control->visible() && control->takesMouse() && PtInRect(&area, at)) {
-                target = control;
-                break;
-            }
-        }
+    const MouseEvent event = message == WM_MOUSEMOVE ? MouseEvent::Move
+                             : (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP)
+                                 ? MouseEvent::Up
+                                 : MouseEvent::Down;
+    WindowlessControl* target = capturing_ ? mouseCapture_ : controlAt(at);
+    if (event == MouseEvent::Down && !capturing_) {
+        // Presses go on to where they began, as with a windowed control.
+        SetCapture(window_);
+        capturing_ = true;
+        mouseCapture_ = target;
+    } else if (event == MouseEvent::Up && heldButtons(wParam) == 0 && capturing_) {
+        ReleaseCapture();  // WM_CAPTURECHANGED forgets the target
     }
-    if (!target) return;
-    const RECT area = target->pixelRect();
     const App& app = App::current();
+    const int button = event == MouseEvent::Move ? heldButtons(wParam) : buttonOf(message);
+    const int shift = shiftState();
+    if (!target) {
+        surfaceMouse(event, button, shift, pixelsToTwips(at.x, app.dpiX()), pixelsToTwips(at.y, app.dpiY()));
+        return;
+    }
+    const RECT area = target->pixelRect();
     const int x = pixelsToTwips(at.x - area.left, app.dpiX());
     const int y = pixelsToTwips(at.y - area.top, app.dpiY());
     const int index = target->index();
-    const int shift = shiftState();
-    if (message == WM_MOUSEMOVE) {
-        if (target->MouseMove) target->MouseMove(index, heldButtons(wParam), shift, x, y);
-    } else if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
-        if (heldButtons(wParam) == 0) {
-            mouseCapture_ = nullptr;
-            ReleaseCapture();
-        }
-        if (target->MouseUp) target->MouseUp(index, buttonOf(message), shift, x, y);
-    } else {
-        // Presses go on to the control they began on, as with a windowed control.
-        mouseCapture_ = target;
-        SetCapture(window_);
-        if (target->MouseDown) target->MouseDown(index, buttonOf(message), shift, x, y);
-    }
+    const MouseHandler& handler = event == MouseEvent::Move ? target->MouseMove
+                                  : event == MouseEvent::Up  ? target->MouseUp
+                                                             : target->MouseDown;
+    if (handler) handler(index, button, shift, x, y);
 }
 
 LRESULT Container::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -245,6 +276,7 @@ LRESULT Container::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_CAPTURECHANGED:
+        capturing_ = false;
         mouseCapture_ = nullptr;
         return 0;
     case WM_MOUSEMOVE:

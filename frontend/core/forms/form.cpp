@@ -1,6 +1,7 @@
 // Loading, showing and unloading forms.
 #include "form.h"
 
+#include "focus_order.h"
 #include "forms_app.h"
 #include "twips.h"
 
@@ -37,6 +38,7 @@ void Form::load() {
     if (!window) return;
     unloading_ = false;
     reportedSize_ = SIZE{-1, -1};
+    lastFocus_ = nullptr;
     attachWindow(window);
     app.formLoaded(this);
     Form_Load();
@@ -63,6 +65,7 @@ void Form::showModal() {
             if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
+        if (handleTabKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -124,6 +127,15 @@ void Form::movePixels(int left, int top, int width, int height) {
     if (HWND window = hWnd()) MoveWindow(window, left, top, width, height, TRUE);
 }
 
+void Form::restoreFocus() {
+    HWND window = hWnd();
+    if (lastFocus_ && IsChild(window, lastFocus_) && canTakeFocus(lastFocus_)) {
+        SetFocus(lastFocus_);
+    } else if (!focusFirstStop(window)) {
+        SetFocus(window);
+    }
+}
+
 void Form::reportResize() {
     HWND window = hWnd();
     if (!window || !IsWindowVisible(window)) return;
@@ -137,6 +149,14 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
         unload(UnloadMode::ControlMenu);
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            lastFocus_ = IsChild(hWnd(), focus) ? focus : nullptr;
+        } else if (!HIWORD(wParam)) {  // not while minimised
+            restoreFocus();
+        }
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;

@@ -1,6 +1,8 @@
 // A form: a top-level window owned by the App's hidden owner window, loaded hidden (which runs
 // Form_Load once), shown modal or modeless, and unloaded through Form_QueryUnload and
-// Form_Unload, also when something outside destroys its window. Geometry in twips.
+// Form_Unload, also when something outside destroys its window. Geometry in twips. When it is
+// activated, the focus goes back to the control that last held it, or else to the first
+// control of its tab order (focus_order.h); Tab and Shift+Tab move it in both message loops.
 #pragma once
 
 #include <string>
@@ -76,8 +78,12 @@ private:
     // The unload events, once per load, whoever started the unload.
     bool runUnloadEvents(UnloadMode mode, bool mayCancel);
 
+    // Where the focus goes back to on activation.
+    void restoreFocus();
+
     FormDesign design_;
     bool unloading_ = false;
+    HWND lastFocus_ = nullptr;
     SIZE reportedSize_{-1, -1};
 };
 

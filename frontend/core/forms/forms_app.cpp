@@ -7,6 +7,7 @@
 
 #include "command_line.h"
 #include "container.h"
+#include "focus_order.h"
 #include "front_end_paths.h"
 #include "twips.h"
 
@@ -92,6 +93,7 @@ int App::run() {
     while (loadedForms_ > 0 && IsWindow(owner_)) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
+        if (handleTabKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

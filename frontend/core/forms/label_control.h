@@ -4,19 +4,11 @@
 
 #include <string>
 
+#include "font_spec.h"
 #include "win_handles.h"
 #include "windowless_control.h"
 
 namespace forms {
-
-// A font as a form describes it; sizes in points.
-struct FontSpec {
-    std::string face = "ＭＳ Ｐゴシック";
-    double points = 9.75;
-    int weight = FW_NORMAL;
-    bool italic = false;
-    BYTE charset = SHIFTJIS_CHARSET;
-};
 
 enum class TextAlignment { Left, Right, Centre };
 

@@ -1,6 +1,7 @@
 // Picture boxes as child windows of the container class.
 #include "picture_box.h"
 
+#include "focus_order.h"
 #include "forms_app.h"
 #include "twips.h"
 
@@ -31,5 +32,7 @@ void PictureBox::move(int left, int top, int width, int height) {
 void PictureBox::setEnabled(bool enabled) {
     if (HWND window = hWnd()) EnableWindow(window, enabled);
 }
+
+void PictureBox::setTabIndex(int tabIndex) { forms::setTabIndex(hWnd(), tabIndex); }
 
 }  // namespace forms

@@ -18,6 +18,8 @@ public:
     // Placement in twips relative to the parent's inner area.
     void move(int left, int top, int width, int height);
     void setEnabled(bool enabled);
+    // The position in the form's tab order (see focus_order.h).
+    void setTabIndex(int tabIndex);
 
 private:
     int index_;

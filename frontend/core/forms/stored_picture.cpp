@@ -71,4 +71,11 @@ Picture loadPictureResource(HINSTANCE instance, int id) {
     return decodePicture(bytes, SizeofResource(instance, found));
 }
 
+Picture loadBitmapResource(HINSTANCE instance, int id) {
+    auto* bitmap =
+        static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap) return nullptr;
+    return std::make_shared<const StoredPicture>(bitmap);
+}
+
 }  // namespace forms

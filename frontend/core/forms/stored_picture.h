@@ -34,4 +34,7 @@ Picture decodePicture(const void* data, size_t size);
 // Decodes the RCDATA resource `id` of the program. Empty when it is missing or undecodable.
 Picture loadPictureResource(HINSTANCE instance, int id);
 
+// The BITMAP resource `id` of the program, its pixels as stored. Empty when it is missing.
+Picture loadBitmapResource(HINSTANCE instance, int id);
+
 }  // namespace forms

@@ -40,6 +40,6 @@ private:
 
     std::vector<double> db_;
     double window_ = 0.05;
-    std::uint64_t dataOffset_ = 0;
+    std::size_t dataOffset_ = 0;  // bytes into the file, which is read whole into memory
     double bytesPerSecond_ = 0;
 };

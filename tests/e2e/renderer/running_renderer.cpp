@@ -63,18 +63,26 @@ std::optional<DWORD> RunningRenderer::waitForClose(DWORD timeoutMs) {
     return process_.waitForExit(timeoutMs);
 }
 
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+// A named callback, not a lambda: only a CALLBACK function has the stdcall convention that
+// EnumWindows calls with on i686.
+BOOL CALLBACK collectWindowOfProcess(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    if (windowProcessId(window) == search->processId) search->found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> windowsOfProcess(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (windowProcessId(window) == s->processId) s->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{processId, {}};
+    EnumWindows(collectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the simulation trace from the Windows build (under Wine) and from the native build for
-# the same seeds and compares them byte for byte. Exit 77 (skipped) without a native build.
+# the same seeds and compares them byte for byte. Exit 77 (skipped) without a native build, and
+# when the Wine run answers 77 because this machine cannot run the Windows build.
 # Usage: compare_traces.sh WINE_RUN WINDOWS_TRACE_EXE NATIVE_TRACE
 set -euo pipefail
 wine_run=$1 windows_trace=$2 native_trace=$3

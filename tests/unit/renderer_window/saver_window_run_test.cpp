@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -25,6 +26,8 @@ struct HookRecord {
 };
 
 HookRecord hooks;
+// The frame count as the test's other thread may read it while the saver draws.
+std::atomic<int> framesDrawn{0};
 
 }  // namespace
 
@@ -42,6 +45,7 @@ void shutdownOpenGL(HWND) { ++hooks.shutdownCalls; }
 
 void drawFrame() {
     ++hooks.frames;
+    ++framesDrawn;
     if (hooks.initCalls == 0) ++hooks.framesBeforeInit;
     if (hooks.shutdownCalls > 0) ++hooks.framesAfterShutdown;
 }
@@ -54,6 +58,7 @@ class SaverWindowRun : public testing::Test {
 protected:
     void SetUp() override {
         hooks = HookRecord{};
+        framesDrawn = 0;
         saverWindowState() = SaverWindowState{};
         SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
     }
@@ -90,7 +95,9 @@ TEST_F(SaverWindowRun, StartsInOrderDrawsOnlyWhileReadyAndEndsWithZeroOnAKey) {
             window = FindWindowA(kSaverClassName, kRendererWindowTitle);
             Sleep(5);
         }
-        Sleep(100);  // let some frames pass
+        // The saver draws at the lowest priority: on a busy machine its first frame can take
+        // a while, and a key queued before it would leave none drawn.
+        for (int i = 0; i < 2000 && framesDrawn == 0; ++i) Sleep(5);
         if (window) PostMessageA(window, WM_KEYDOWN, 'A', 1);
     });
     int code = runSaverWindow(thisProgram());

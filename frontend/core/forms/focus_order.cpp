@@ -1,0 +1,89 @@
+// Tab stops as a window property, gathered from the form's window tree when Tab is pressed.
+#include "focus_order.h"
+
+#include <cstring>
+#include <vector>
+
+#include "container.h"
+#include "tab_order.h"
+
+namespace forms {
+namespace {
+
+// The property holds the tab index + 1, so that a missing property (0) differs from index 0.
+constexpr const char* kTabIndexProperty = "Corvessa.TabIndex";
+
+BOOL CALLBACK collectStop(HWND window, LPARAM lParam) {
+    if (tabIndexOf(window) >= 0) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
+    return TRUE;
+}
+
+// Every stop inside `form`, in the order of its window tree.
+std::vector<HWND> stopsOf(HWND form) {
+    std::vector<HWND> stops;
+    EnumChildWindows(form, collectStop, reinterpret_cast<LPARAM>(&stops));
+    return stops;
+}
+
+// The stop that holds the focus or holds the window that does (the edit field of a combo box).
+HWND stopHolding(HWND form, HWND focus) {
+    for (HWND window = focus; window && window != form; window = GetParent(window)) {
+        if (tabIndexOf(window) >= 0) return window;
+    }
+    return nullptr;
+}
+
+// Focuses the stop after `current` (nothing: from the start) in `form`'s order.
+bool focusAfter(HWND form, HWND current, bool backwards) {
+    const std::vector<HWND> windows = stopsOf(form);
+    std::vector<TabStop> stops;
+    int position = -1;
+    for (HWND window : windows) {
+        if (window == current) position = static_cast<int>(stops.size());
+        stops.push_back(TabStop{tabIndexOf(window), canTakeFocus(window)});
+    }
+    const int next = nextTabStop(stops, position, backwards);
+    if (next < 0) return false;
+    SetFocus(windows[static_cast<size_t>(next)]);
+    return true;
+}
+
+bool isForm(HWND window) {
+    char name[32] = {};
+    return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, kFormClass) == 0;
+}
+
+}  // namespace
+
+void setTabIndex(HWND window, int tabIndex) {
+    if (!window || tabIndex < 0) return;
+    SetPropA(window, kTabIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tabIndex) + 1));
+}
+
+int tabIndexOf(HWND window) {
+    const INT_PTR stored = reinterpret_cast<INT_PTR>(GetPropA(window, kTabIndexProperty));
+    return stored > 0 ? static_cast<int>(stored - 1) : -1;
+}
+
+bool canTakeFocus(HWND window) {
+    if (!IsWindowVisible(window)) return false;
+    for (; window; window = GetParent(window)) {
+        if (!IsWindowEnabled(window)) return false;
+        if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) break;  // up to the form
+    }
+    return true;
+}
+
+bool moveFocus(HWND form, bool backwards) { return focusAfter(form, stopHolding(form, GetFocus()), backwards); }
+
+bool focusFirstStop(HWND form) { return focusAfter(form, nullptr, false); }
+
+bool handleTabKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    const HWND form = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (!isForm(form)) return false;
+    return moveFocus(form, GetKeyState(VK_SHIFT) < 0);
+}
+
+}  // namespace forms

@@ -1,0 +1,105 @@
+// Reading and writing a control's stored properties.
+#include "property_store.h"
+
+#include <cctype>
+
+namespace forms {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string trimmed(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) ++begin;
+    while (end > begin && isBlank(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
+
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool equalIgnoringCase(const std::string& a, const char* b) {
+    std::size_t i = 0;
+    for (; i < a.size() && b[i]; ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return i == a.size() && !b[i];
+}
+
+}  // namespace
+
+PropertyValue PropertyStore::read(const std::string& name, const PropertyValue& readDefault) const {
+    const auto it = values_.find(name);
+    return it == values_.end() ? readDefault : it->second;
+}
+
+void PropertyStore::write(const std::string& name, const PropertyValue& value, const PropertyValue& writeDefault) {
+    if (value == writeDefault) {
+        values_.erase(name);
+    } else {
+        values_[name] = value;
+    }
+}
+
+std::optional<long long> numberFromText(const std::string& text) {
+    const std::string number = trimmed(text);
+    if (number.size() > 2 && number[0] == '&' && (number[1] == 'H' || number[1] == 'h')) {
+        if (number.size() > 10) return std::nullopt;
+        long long value = 0;
+        for (std::size_t i = 2; i < number.size(); ++i) {
+            const int digit = hexDigitValue(number[i]);
+            if (digit < 0) return std::nullopt;
+            value = value * 16 + digit;
+        }
+        return value;
+    }
+    std::size_t i = 0;
+    const bool negative = !number.empty() && number[0] == '-';
+    if (!number.empty() && (number[0] == '+' || number[0] == '-')) ++i;
+    if (i == number.size() || number.size() - i > 18) return std::nullopt;  // no digits, or beyond any range we read
+    long long value = 0;
+    for (; i < number.size(); ++i) {
+        if (number[i] < '0' || number[i] > '9') return std::nullopt;
+        value = value * 10 + (number[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
+std::optional<std::string> propertyText(const PropertyValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) return *text;
+    return std::nullopt;
+}
+
+std::optional<FontSpec> propertyFont(const PropertyValue& value) {
+    if (const auto* font = std::get_if<FontSpec>(&value)) return *font;
+    return std::nullopt;
+}
+
+std::optional<bool> propertyBoolean(const PropertyValue& value) {
+    const auto text = propertyText(value);
+    if (!text) return std::nullopt;
+    const std::string word = trimmed(*text);
+    if (equalIgnoringCase(word, "True")) return true;
+    if (equalIgnoringCase(word, "False")) return false;
+    if (const auto number = numberFromText(word)) return *number != 0;
+    return std::nullopt;
+}
+
+std::optional<long long> propertyNumber(const PropertyValue& value, long long lowest, long long highest) {
+    const auto text = propertyText(value);
+    if (!text) return std::nullopt;
+    const auto number = numberFromText(*text);
+    if (!number || *number < lowest || *number > highest) return std::nullopt;
+    return number;
+}
+
+std::string booleanText(bool value) { return value ? "True" : "False"; }
+
+}  // namespace forms
