@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "command_button_win32.h"
 #include "forms/combo_box.h"
 #include "forms/control_array.h"
 #include "forms/image_control.h"
@@ -20,4 +21,8 @@ struct VantrelPControls {
     std::unique_ptr<forms::ComboBox> BGM_Repeat;     // the track box
     std::unique_ptr<forms::LabelControl> lbl_Fname;  // the music file
     forms::ControlArray<forms::ImageControl> Img_Ra;  // picture stores beyond the right edge
+    std::unique_ptr<Command> Cmd_BGM;  // "...": the music-file chooser (in the panel)
+    std::unique_ptr<Command> Cmd_Etc;  // "その他の作品": the web page
+    std::unique_ptr<Command> Cmd_Set;  // "設定": save and close
+    std::unique_ptr<Command> Cmd_Can;  // "ｷｬﾝｾﾙ": close without saving
 };

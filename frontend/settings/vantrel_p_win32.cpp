@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <array>
+#include <functional>
 
 #include "corvessa_version.h"
 #include "dialog_geometry.h"
@@ -39,6 +40,21 @@ forms::LabelControl& placeLabel(forms::LabelControl& label, int left, int top, i
     return label;
 }
 
+// A Command button as the dialog stores it: only its caption and font; its size and place are
+// the dialog's.
+std::unique_ptr<Command> placeCommand(forms::Container& host, const char* caption, int left, int top, int width,
+                                      int height, int tabIndex, std::function<void()> click) {
+    forms::PropertyStore saved;
+    saved.write("Caption", std::string(caption));
+    saved.write("Font", forms::FontSpec{});
+    std::unique_ptr<Command> button = forms::createUserControlAs<Command>(Command::kTypeName, host, &saved);
+    if (!button) return nullptr;
+    button->move(left, top, width, height);
+    button->setTabIndex(tabIndex);
+    button->Click = std::move(click);
+    return button;
+}
+
 COLORREF colourOf(const RowColour& row) {
     return RGB(row.red, row.green, row.blue);
 }
@@ -56,6 +72,16 @@ void paintGradient(forms::Container& area, Colour rowColour) {
 
 }  // namespace
 
+void SetCommandState(forms::Form& form, bool initialize, bool enable) {
+    for (Command* button : commandButtonsOn(form)) {
+        if (initialize) {
+            button->Initialize();
+        } else {
+            button->setEnabled(enable);
+        }
+    }
+}
+
 Vantrel_P::Vantrel_P()
     : forms::Form(forms::FormDesign{kSettingsFormTitle, forms::BorderStyle::FixedSingle, 7185, 3780, kLightGrey}) {}
 
@@ -68,6 +94,8 @@ void Vantrel_P::makeControls() {
 
     forms::PictureBox& panel = c.Pic_C.add(*this, 0);
     panel.move(180, 240, 6795, 2535);
+    // The first stop of the tab order, so that no button shows focus when the dialog opens.
+    panel.setTabIndex(1);
 
     forms::ShapeControl& frame = c.Shape3.add(panel, 3);
     frame.move(300, 300, 1695, 315);
@@ -95,16 +123,22 @@ void Vantrel_P::makeControls() {
         if (kind == 1) {
             c.BGM_Repeat = std::make_unique<forms::ComboBox>(panel);
             c.BGM_Repeat->move(1380, 780, 615, 300);
+            c.BGM_Repeat->setTabIndex(2);
             placeLabel(c.lbl.add(panel, 14), 2040, 840, 990, 195, "曲目をﾘﾋﾟｰﾄ").setAutoSize(true);
         }
     }
 
     c.lbl_Fname = std::make_unique<forms::LabelControl>(panel);
     placeLabel(*c.lbl_Fname, 1020, 1740, 5355, 495, "").setBorder(true);
+    c.Cmd_BGM = placeCommand(panel, "...", 540, 1740, 435, 315, 9, [this] { Cmd_BGM_Click(); });
 
     forms::LabelControl& credit = placeLabel(c.lbl.add(*this, 7), 180, 2940, 2475, 195, kCreditLine);
     credit.setForeColour(kWhite);
     credit.setAutoSize(true);
+
+    c.Cmd_Etc = placeCommand(*this, "その他の作品", 2880, 3000, 1875, 375, 12, [this] { Cmd_Etc_Click(); });
+    c.Cmd_Set = placeCommand(*this, "設定", 4800, 3000, 1095, 375, 10, [this] { Cmd_Set_Click(); });
+    c.Cmd_Can = placeCommand(*this, "ｷｬﾝｾﾙ", 5940, 3000, 1035, 375, 11, [this] { Cmd_Can_Click(); });
 
     // Beyond the right edge of the client area: they only hold the two marker pictures.
     forms::ImageControl& notSelected = c.Img_Ra.add(*this, 0);
@@ -125,6 +159,7 @@ void Vantrel_P::Form_Load() {
         dialogPosition(app.screenWidthTwips(), app.screenHeightTwips(), width(), height());
     move(position.left, position.top, width(), height());
 
+    SetCommandState(*this, true, true);
     showMusicKind();
 
     c.BGM_Repeat->setText(trackBoxText(settings.BGM_RepeatTrack));
@@ -146,11 +181,13 @@ void Vantrel_P::Form_Load() {
 void Vantrel_P::showMusicKind() {
     VantrelPControls& c = *controls_;
     const MusicKindView view = musicKindViewOf(musicSettings().BGM_Kind);
+    if (c.Cmd_BGM) c.Cmd_BGM->setEnabled(false);
     c.BGM_Repeat->setEnabled(false);
     const forms::Picture& notSelected = c.Img_Ra(0).picture();
     c.Img_BGM.forEach([&](forms::ImageControl& marker) { marker.setPicture(notSelected); });
     if (forms::ImageControl* marker = c.Img_BGM.find(view.selectedMarker)) marker->setPicture(c.Img_Ra(1).picture());
     if (view.trackBoxEnabled) c.BGM_Repeat->setEnabled(true);
+    if (view.fileButtonEnabled && c.Cmd_BGM) c.Cmd_BGM->setEnabled(true);
 }
 
 void Vantrel_P::Img_BGM_MouseDown(int index, int, int, int, int) {

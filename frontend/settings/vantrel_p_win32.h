@@ -14,6 +14,10 @@ inline constexpr const char* kOtherWorksAddress = "https://corvessa.example/work
 
 struct VantrelPControls;
 
+// For every Command button on `form` (those in its picture boxes too): Initialize when
+// `initialize`, otherwise Enabled = `enable`.
+void SetCommandState(forms::Form& form, bool initialize, bool enable);
+
 class Vantrel_P : public forms::Form {
 public:
     Vantrel_P();
