@@ -9,8 +9,9 @@ Run it again after changing the design; the build uses the checked-in files:
     python3 resources/make_command_pictures.py resources
 """
 import os
-import struct
 import sys
+
+from bitmap_files import bmp24_bytes
 
 WIDTH, HEIGHT = 64, 25
 FACE = 0xECE9D8  # the dialog face the pictures blend into
@@ -59,16 +60,7 @@ class Face:
         self.corners(inset, corner_tones)
 
     def bmp(self):
-        row_bytes = WIDTH * 3  # 192: already a multiple of 4
-        data = bytearray()
-        for y in reversed(range(HEIGHT)):  # the format stores the bottom row first
-            for x in range(WIDTH):
-                c = self.pixels[y][x]
-                data += bytes((c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF))
-        header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
-        info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 24, 0, row_bytes * HEIGHT,
-                           2835, 2835, 0, 0)
-        return header + info + bytes(data)
+        return bmp24_bytes([[((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF) for c in row] for row in self.pixels])
 
 
 def fringed(inset):

@@ -11,3 +11,7 @@
 #define IDB_COMMAND_DISABLE 204
 #define IDB_COMMAND_HIGHLIGHTSELECT 205
 #define IDB_COMMAND_SELECTED 206
+
+/* The settings dialog's markers, 12 x 12 24-bit bitmaps (BITMAP) */
+#define IDB_MARKER_OFF 111
+#define IDB_MARKER_ON 112

@@ -3,27 +3,16 @@
 
 #include "front_end_paths.h"
 #include "forms/forms_app.h"
-#include "settings_rules.h"
+#include "settings_file_win32.h"
 #include "vantrel_b.h"
 
-namespace {
+std::string SettingsFile::read(const std::string& section, const std::string& key) {
+    return ReadIniString(section, key, path_);
+}
 
-// Corvessa.ini as the settings rules see it.
-class SettingsFile : public ProfileAccess {
-public:
-    explicit SettingsFile(std::string path) : path_(std::move(path)) {}
-    std::string read(const std::string& section, const std::string& key) override {
-        return ReadIniString(section, key, path_);
-    }
-    void write(const std::string& section, const std::string& key, const std::string& value) override {
-        WriteIniString(section, key, value, path_);
-    }
-
-private:
-    std::string path_;
-};
-
-}  // namespace
+bool SettingsFile::write(const std::string& section, const std::string& key, const std::string& value) {
+    return WriteIniString(section, key, value, path_);
+}
 
 std::string SettingsPath() { return besideProgram(forms::App::current().path(), kSettingsFileName); }
 std::string RendererPath() { return besideProgram(forms::App::current().path(), kRendererFileName); }
@@ -37,10 +26,10 @@ std::string ReadIniString(const std::string& section, const std::string& key, co
     return value.data();
 }
 
-void WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file) {
-    // Deliberately unchecked: a read-only folder or a full disk is not reported.
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+    // The settings dialog tells the user when a read-only folder or a full disk lost the choice.
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
 }
 
 void LoadSettings() {
@@ -48,7 +37,7 @@ void LoadSettings() {
     loadSettingsFrom(file, FileExists, musicSettings());
 }
 
-void SaveSettings() {
+bool SaveSettings() {
     SettingsFile file(SettingsPath());
-    saveSettingsTo(file, musicSettings());
+    return saveSettingsTo(file, musicSettings());
 }

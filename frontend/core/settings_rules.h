@@ -22,7 +22,8 @@ public:
     virtual ~ProfileAccess() = default;
     // The stored value; empty for a missing file, section or key.
     virtual std::string read(const std::string& section, const std::string& key) = 0;
-    virtual void write(const std::string& section, const std::string& key,
+    // False when the value could not be stored (a read-only folder, a full disk).
+    virtual bool write(const std::string& section, const std::string& key,
                        const std::string& value) = 0;
 };
 
@@ -39,5 +40,5 @@ void loadSettingsFrom(ProfileAccess& profile,
                       const std::function<bool(const std::string&)>& fileExists,
                       MusicSettings& settings);
 
-// Writes all three keys, in the order kind, track, file.
-void saveSettingsTo(ProfileAccess& profile, const MusicSettings& settings);
+// Writes all three keys, in the order kind, track, file; false when any write failed.
+bool saveSettingsTo(ProfileAccess& profile, const MusicSettings& settings);

@@ -34,12 +34,14 @@ void ZoomToCursor(HWND window);
 std::string SettingsPath();
 std::string RendererPath();
 
-// The profile file: values of at most 255 bytes; a missing key reads as "".
+// The profile file: values of at most 255 bytes; a missing key reads as "". A write reports
+// whether the value was stored.
 std::string ReadIniString(const std::string& section, const std::string& key, const std::string& file);
-void WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file);
 
 // Fills musicSettings() from Corvessa.ini.
 void LoadSettings();
-// Writes musicSettings() to Corvessa.ini: kind, track, file, in that order.
-void SaveSettings();
+// Writes musicSettings() to Corvessa.ini: kind, track, file, in that order; false when any of
+// the three writes failed.
+bool SaveSettings();

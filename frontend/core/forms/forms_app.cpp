@@ -64,8 +64,8 @@ App::~App() {
 
 App& App::current() { return *currentApp; }
 
-void App::msgBox(const std::string& text) const {
-    MessageBoxA(nullptr, text.c_str(), kTitle, MB_OK);
+void App::msgBox(const std::string& text, HWND owner) const {
+    MessageBoxA(owner, text.c_str(), kTitle, MB_OK);
 }
 
 void App::end(UINT exitCode) const { ExitProcess(exitCode); }

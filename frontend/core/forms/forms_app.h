@@ -33,8 +33,9 @@ public:
     // The command line without the program's name.
     const std::string& argumentText() const { return argumentText_; }
 
-    // A modal box with the application title, only an OK button and no icon.
-    void msgBox(const std::string& text) const;
+    // A modal box with the application title, only an OK button and no icon; an owner window
+    // is disabled while the box is up.
+    void msgBox(const std::string& text, HWND owner = nullptr) const;
     // Ends the process at once: no further events of any form run.
     [[noreturn]] void end(UINT exitCode = 0) const;
     // Starts a program by path, shown normally and activated (show mode 1), without waiting.

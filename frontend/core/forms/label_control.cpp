@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "forms_app.h"
+#include "twips.h"
 
 namespace forms {
 
@@ -19,6 +20,7 @@ HFONT createFont(const FontSpec& font) {
 
 void LabelControl::setCaption(const std::string& caption) {
     caption_ = caption;
+    fitToText();
     refresh();
 }
 
@@ -55,7 +57,26 @@ void LabelControl::setBorder(bool singleLine) {
 void LabelControl::setFont(const FontSpec& font) {
     font_ = font;
     madeFont_.reset();
+    fitToText();
     refresh();
+}
+
+void LabelControl::setAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    fitToText();
+}
+
+void LabelControl::fitToText() {
+    if (!autoSize_) return;
+    if (!madeFont_) madeFont_.reset(createFont(font_));
+    ScreenDc screen;
+    if (!screen.get()) return;
+    SelectedObject selectFont(screen.get(), madeFont_ ? static_cast<HGDIOBJ>(madeFont_.get()) : GetStockObject(DEFAULT_GUI_FONT));
+    RECT text{0, 0, 0, 0};
+    DrawTextA(screen.get(), caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_CALCRECT | DT_NOPREFIX);
+    const App& app = App::current();
+    move(left(), top(), pixelsToTwips(text.right - text.left, app.dpiX()),
+         pixelsToTwips(text.bottom - text.top, app.dpiY()));
 }
 
 void LabelControl::paint(HDC dc, const RECT& area) {

@@ -29,16 +29,22 @@ public:
     void setBorder(bool singleLine);
     const FontSpec& font() const { return font_; }
     void setFont(const FontSpec& font);
+    // Sized to its text: from now on the label's width and height follow its caption in its
+    // font, one line per line of the caption; the top-left corner stays.
+    void setAutoSize(bool autoSize);
 
     void paint(HDC dc, const RECT& area) override;
 
 private:
+    void fitToText();
+
     std::string caption_;
     COLORREF foreColour_ = RGB(0, 0, 0);
     COLORREF backColour_ = RGB(192, 192, 192);
     bool enabled_ = true;
     bool transparent_ = false;
     bool border_ = false;
+    bool autoSize_ = false;
     TextAlignment alignment_ = TextAlignment::Left;
     FontSpec font_;
     GdiObject<HFONT> madeFont_;  // made from font_ at the first paint after a change

@@ -15,14 +15,17 @@ public:
         const auto it = values.find(section + "/" + key);
         return it == values.end() ? std::string() : it->second;
     }
-    void write(const std::string& section, const std::string& key, const std::string& value) override {
+    bool write(const std::string& section, const std::string& key, const std::string& value) override {
         writes.push_back(section + "/" + key + "=" + value);
+        if (failingKey == key) return false;
         values[section + "/" + key] = value;
+        return true;
     }
     void set(const char* key, const std::string& value) { values[std::string(kSettingsSection) + "/" + key] = value; }
 
     std::map<std::string, std::string> values;
     std::vector<std::string> writes;
+    std::string failingKey;  // a write of this key fails
 };
 
 struct LoadCase : ::testing::Test {
@@ -127,11 +130,11 @@ TEST_F(LoadCase, AMissingFileIsClearedWhateverTheKind) {
 TEST(SaveSettings, WritesAllThreeKeysInOrder) {
     MemoryProfile profile;
     MusicSettings settings;
-    saveSettingsTo(profile, settings);
+    EXPECT_TRUE(saveSettingsTo(profile, settings));
     settings.BGM_Kind = 2;
     settings.BGM_RepeatTrack = -12;
     settings.BGM_File = "C:\\曲\\ソング.mp3";
-    saveSettingsTo(profile, settings);
+    EXPECT_TRUE(saveSettingsTo(profile, settings));
     const std::string section(kSettingsSection);
     EXPECT_EQ(profile.writes, (std::vector<std::string>{
                                   section + "/" + kKindKey + "=0",
@@ -141,6 +144,16 @@ TEST(SaveSettings, WritesAllThreeKeysInOrder) {
                                   section + "/" + kRepeatTrackKey + "=-12",
                                   section + "/" + kFileKey + "=C:\\曲\\ソング.mp3",
                               }));
+}
+
+TEST(SaveSettings, ReportsAFailedWriteAfterTryingAllThree) {
+    MemoryProfile profile;
+    profile.failingKey = kKindKey;
+    MusicSettings settings;
+    settings.BGM_File = "C:\\a.wav";
+    EXPECT_FALSE(saveSettingsTo(profile, settings));
+    EXPECT_EQ(profile.writes.size(), 3u);
+    EXPECT_EQ(profile.read(kSettingsSection, kFileKey), "C:\\a.wav");
 }
 
 TEST(SettingsKeys, AreCp932Bytes) {

@@ -73,6 +73,15 @@ TEST_F(SettingsFileTest, SavingNothingWritesZerosAndAnEmptyFile) {
     EXPECT_NE(fileBytes(SettingsPath()).find("BGMﾌｧｲﾙ=\r\n"), std::string::npos);
 }
 
+TEST_F(SettingsFileTest, SavingReportsAFileThatCannotBeWritten) {
+    EXPECT_TRUE(SaveSettings());
+    DeleteFileA(SettingsPath().c_str());
+    // A folder in the file's place: the one failure that also stops root.
+    ASSERT_TRUE(CreateDirectoryA(SettingsPath().c_str(), nullptr));
+    EXPECT_FALSE(SaveSettings());
+    RemoveDirectoryA(SettingsPath().c_str());
+}
+
 TEST_F(SettingsFileTest, ReadsAtMost255Bytes) {
     const std::string exact = "C:\\" + std::string(252, 'a');
     store("BGMﾌｧｲﾙ", exact);

@@ -1,0 +1,95 @@
+// How long the settings dialog takes to open: from starting "Corvessa.scr /c" until its window
+// is visible, beside the floor of a bare program showing a bare window of the same size; and
+// what the opening zoom costs on its own (the same caption animation, from a point to a
+// rectangle of the dialog's size, timed in this process). Prints medians; asserts nothing.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "process.h"
+
+namespace {
+
+constexpr int kRuns = 15;
+
+std::string binDir() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path);
+    for (int up = 0; up < 3; ++up) dir = dir.substr(0, dir.find_last_of('\\'));
+    return dir + "\\bin";  // <build>\bench\settings\bench_*.exe -> <build>\bin
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Start to visible window titled `title`, then closed from its title bar; -1 on failure.
+double timeToVisible(const std::string& command, const std::string& folder, const char* title) {
+    e2e::Process started;
+    const double start = e2e::nowMs();
+    if (!started.start(command, folder)) return -1;
+    HWND window = nullptr;
+    while (!(window = FindWindowA(nullptr, title)) || !IsWindowVisible(window)) {
+        if (e2e::nowMs() - start > 20000) return -1;
+        Sleep(1);
+    }
+    const double shown = e2e::nowMs() - start;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (!started.waitForExit(10000)) return -1;
+    return shown;
+}
+
+// The caption animation alone, over a window of the dialog's size.
+double zoomMs() {
+    const std::string command = "\"" + binDir() + "\\bare_dialog.exe\"";
+    e2e::Process bare;
+    if (!bare.start(command)) return -1;
+    HWND window = nullptr;
+    for (int i = 0; i < 2000 && !(window = FindWindowA(nullptr, "Corvessa bare dialog")); ++i) Sleep(5);
+    if (!window) return -1;
+    RECT to{};
+    GetWindowRect(window, &to);
+    const RECT from{10, 10, 10, 10};
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        const double start = e2e::nowMs();
+        DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+        times.push_back(e2e::nowMs() - start);
+    }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    bare.waitForExit(5000);
+    return median(times);
+}
+
+}  // namespace
+
+int main() {
+    const std::string bin = binDir();
+    const std::string folder = bin + "\\bench-settings";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CopyFileA((bin + "\\Corvessa.scr").c_str(), (folder + "\\Corvessa.scr").c_str(), FALSE);
+    CopyFileA((bin + "\\Corvessa.dll").c_str(), (folder + "\\Corvessa.dll").c_str(), FALSE);
+
+    std::vector<double> dialog, floor;
+    for (int run = 0; run < kRuns; ++run) {
+        const double opened = timeToVisible("\"" + folder + "\\Corvessa.scr\" /c", folder, "<Corvessa>");
+        const double bare = timeToVisible("\"" + bin + "\\bare_dialog.exe\"", bin, "Corvessa bare dialog");
+        if (opened < 0 || bare < 0) {
+            std::printf("run %d failed: is the Wine session up and everything built?\n", run);
+            return 1;
+        }
+        dialog.push_back(opened);
+        floor.push_back(bare);
+    }
+    std::printf("settings dialog opening, median of %d runs (ms)\n", kRuns);
+    std::printf("  start -> window visible:  Corvessa.scr /c %8.1f   bare window (floor) %8.1f\n", median(dialog),
+                median(floor));
+    std::printf("  of which the opening zoom (DrawAnimatedRects alone): %8.3f\n", zoomMs());
+    return 0;
+}

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Takes the README's picture of the settings dialog, docs/images/settings-dialog.png, from the
+# real Corvessa.scr /c under Wine in a virtual display, with the dialog's Japanese faces mapped
+# to the IPA fonts (tests/harness/make-prefix.sh). The dialog shows a stored music file.
+# Usage: make-dialog-picture.sh [out.png]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/images/settings-dialog.png}
+scripts/install-deps.sh run
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target corvessa_renderer corvessa_scr >/dev/null
+
+state=$PWD/build/win64/picture-wine
+tests/harness/session.sh start "$state" >/dev/null
+trap 'tests/harness/session.sh stop "$state" >/dev/null' EXIT
+source tests/harness/wine-env.sh "$state"
+
+# The programs in C:\Corvessa, with a music file in C:\Music, so that the picture shows paths a
+# user would have.
+folder=$WINEPREFIX/drive_c/Corvessa
+mkdir -p "$folder" "$WINEPREFIX/drive_c/Music"
+cp build/win64/bin/Corvessa.scr build/win64/bin/Corvessa.dll "$folder/"
+: >"$WINEPREFIX/drive_c/Music/slow tide.mp3"
+printf '[Section]\r\nBGM区分=2\r\nBGMﾘﾋﾟｰﾄ=0\r\nBGMﾌｧｲﾙ=C:\\Music\\slow tide.mp3\r\n' |
+    iconv -f UTF-8 -t CP932 >"$folder/Corvessa.ini"
+
+env $WINE_LOCALE "$WINELOADER" 'C:\Corvessa\Corvessa.scr' /c >/dev/null 2>&1 &
+for _ in $(seq 100); do
+    geometry=$(xwininfo -display "$DISPLAY" -name '<Corvessa>' 2>/dev/null | awk '
+        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State: IsViewable/ {v=1}
+        END {if (v) printf "%dx%d+%d+%d", w, h, x, y}' || true)
+    [ -n "$geometry" ] && break
+    sleep 0.1
+done
+[ -n "$geometry" ] || { echo "the dialog did not appear" >&2; exit 1; }
+sleep 1  # the gradients and the buttons' faces
+mkdir -p "$(dirname "$out")"
+import -display "$DISPLAY" -window root -crop "$geometry" +repage "$out"
+identify "$out"

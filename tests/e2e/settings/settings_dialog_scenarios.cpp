@@ -1,0 +1,364 @@
+// The settings dialog as a user meets it: the real Corvessa.scr /c in a folder of its own, with
+// real pointer moves, clicks and keys, checked by what the screen shows and by Corvessa.ini
+// byte for byte.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "frontend_scenario.h"
+#include "process.h"
+#include "screen_capture.h"
+#include "user_input.h"
+#include "windows_probe.h"
+
+using scenario::Renderer;
+
+namespace {
+
+// Places in the client area, in pixels at 96 dpi: the panel Pic_C(0) at (12, 16); inside it
+// the markers at x 20 and the kind names at x 36, on the rows 56 (kind 1), 76 (kind 0) and
+// 96 (kind 2).
+constexpr POINT kPanel{12, 16};
+constexpr int kRowTop[3] = {76, 56, 96};
+constexpr std::uint32_t kSelectedBlue = 0x2860DC;
+constexpr std::uint32_t kEmptyPaper = 0xF4F4F8;
+
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
+        if (condition()) return true;
+    }
+    return condition();
+}
+
+std::string fileBytes(const std::string& path) {
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<none>";
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// Sent, not read from the window's caption: the track box of another process holds its text in
+// its edit field, which GetWindowText would not ask.
+std::string windowText(HWND window) {
+    char text[512] = {};
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// The direct children of `parent` with this class, in window order.
+std::vector<HWND> childrenOfClass(HWND parent, const char* className) {
+    std::vector<HWND> found;
+    for (HWND child = FindWindowExA(parent, nullptr, className, nullptr); child;
+         child = FindWindowExA(parent, child, className, nullptr)) {
+        found.push_back(child);
+    }
+    return found;
+}
+
+// The first window of this class below `parent`, depth first.
+HWND firstDescendant(HWND parent, const char* className) {
+    for (HWND child = FindWindowExA(parent, nullptr, nullptr, nullptr); child;
+         child = FindWindowExA(parent, child, nullptr, nullptr)) {
+        if (e2e::windowClass(child) == className) return child;
+        if (HWND below = firstDescendant(child, className)) return below;
+    }
+    return nullptr;
+}
+
+// A child's rectangle in the client coordinates of `dialog`.
+RECT rectInDialog(HWND dialog, HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The dialog of one running Corvessa.scr /c and the windows a user works with.
+struct Dialog {
+    e2e::Process process;
+    HWND window = nullptr;
+    HWND panel = nullptr;
+    HWND trackBox = nullptr;
+    HWND fileButton = nullptr;  // "..."
+    HWND otherWorks = nullptr;  // "その他の作品"
+    HWND save = nullptr;        // "設定"
+    HWND cancel = nullptr;      // "ｷｬﾝｾﾙ"
+
+    bool open(const std::string& folder) {
+        if (!process.start(scenario::saverCommand(folder, "/c"), folder)) return false;
+        window = scenario::waitForWindowOfProcess("<Corvessa>", process.id(), 15000);
+        if (!window || !waitFor([&] { return IsWindowVisible(window) != FALSE; })) return false;
+        e2e::waitUntilIdle(window);
+        panel = FindWindowExA(window, nullptr, "CorvessaPictureBox", nullptr);
+        trackBox = FindWindowExA(panel, nullptr, "ComboBox", nullptr);
+        const std::vector<HWND> inPanel = childrenOfClass(panel, "CorvessaUserControl");
+        if (inPanel.size() == 1) fileButton = inPanel[0];
+        // The three at the bottom, told apart by where they lie: left to right.
+        for (HWND button : childrenOfClass(window, "CorvessaUserControl")) {
+            const LONG left = rectInDialog(window, button).left;
+            (left < 300 ? otherWorks : left < 390 ? save : cancel) = button;
+        }
+        return panel && trackBox && fileButton && otherWorks && save && cancel;
+    }
+
+    POINT toScreen(HWND of, int x, int y) const {
+        POINT at{x, y};
+        ClientToScreen(of, &at);
+        return at;
+    }
+    void clickAt(POINT screen) const {
+        e2e::movePointerTo(window, screen.x, screen.y);
+        e2e::pressButton(window, e2e::MouseButton::Left);
+        e2e::releaseButton(window, e2e::MouseButton::Left);
+        e2e::waitUntilIdle(window);
+    }
+    void click(HWND control) const {
+        RECT inner{};
+        GetClientRect(control, &inner);
+        clickAt(toScreen(control, inner.right / 2, inner.bottom / 2));
+    }
+    // A click on the name of a music kind.
+    void chooseKind(int kind) const { clickAt(toScreen(panel, 36 + 8, kRowTop[kind] + 6)); }
+
+    // Which marker shows the selected picture; -1 for none, -2 for a picture that is neither.
+    int selectedKind() const {
+        const e2e::Picture shown = e2e::captureClient(window);
+        int selected = -1;
+        for (int kind = 0; kind < 3; ++kind) {
+            const std::uint32_t centre = shown.at(kPanel.x + 20 + 6, kPanel.y + kRowTop[kind] + 6);
+            if (centre == kSelectedBlue) selected = selected == -1 ? kind : -2;
+            else if (centre != kEmptyPaper) return -2;
+        }
+        return selected;
+    }
+    int trackEntries() const { return static_cast<int>(SendMessageA(trackBox, CB_GETCOUNT, 0, 0)); }
+
+    // The window that holds the keyboard focus in the dialog's thread.
+    HWND focus() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+        return info.hwndFocus;
+    }
+    bool focusIsIn(HWND control) const {
+        const HWND focused = focus();
+        return focused == control || (focused && GetParent(focused) == control);
+    }
+
+    // Types into the track box's edit field, replacing what it holds.
+    void typeTrack(const std::string& text) const {
+        click(trackBox);
+        SendMessageA(trackBox, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+        e2e::pressKey(window, VK_DELETE);
+        for (char c : text) e2e::pressKey(window, c == '.' ? VK_OEM_PERIOD : static_cast<WORD>(c));
+    }
+
+    bool closed(DWORD timeoutMs = 10000) { return process.waitForExit(timeoutMs).has_value(); }
+};
+
+std::string settingsFile(const std::string& folder) { return folder + "\\Corvessa.ini"; }
+
+void store(const std::string& folder, const char* kind, const char* track, const std::string& file) {
+    const std::string path = settingsFile(folder);
+    WritePrivateProfileStringA("Section", "BGM区分", kind, path.c_str());
+    WritePrivateProfileStringA("Section", "BGMﾘﾋﾟｰﾄ", track, path.c_str());
+    WritePrivateProfileStringA("Section", "BGMﾌｧｲﾙ", file.c_str(), path.c_str());
+}
+
+void writeFile(const std::string& path, const char* bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes, static_cast<DWORD>(strlen(bytes)), &written, nullptr);
+    CloseHandle(file);
+}
+
+}  // namespace
+
+TEST(SettingsDialog, FirstStartShowsNoMusicAndSavesWhatTheUserChose) {
+    ASSERT_EQ(GetACP(), 932u) << "run under the Japanese locale";
+    const std::string folder = scenario::saverFolder("dialog-first", Renderer::StandIn);
+    Dialog dialog;
+    ASSERT_TRUE(dialog.open(folder));
+
+    // Its size and place: 7185 x 3780 twips inside, centred, its top at a third of the free height.
+    RECT inner{};
+    GetClientRect(dialog.window, &inner);
+    EXPECT_EQ(inner.right, 479);
+    EXPECT_EQ(inner.bottom, 252);
+    RECT outer{};
+    GetWindowRect(dialog.window, &outer);
+    const int freeWidthTwips = (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) * 15;
+    const int freeHeightTwips = (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) * 15;
+    EXPECT_EQ(outer.left, (freeWidthTwips / 2 + 7) / 15);
+    EXPECT_EQ(outer.top, (freeHeightTwips / 3 + 7) / 15);
+    EXPECT_EQ(windowText(dialog.window), "<Corvessa>");
+
+    EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 0; })) << "無し";
+    EXPECT_EQ(windowText(dialog.trackBox), "");
+    EXPECT_FALSE(IsWindowEnabled(dialog.trackBox));
+    EXPECT_FALSE(IsWindowEnabled(dialog.fileButton));
+    EXPECT_TRUE(dialog.focusIsIn(dialog.panel)) << "the panel, not a button, holds the focus at first";
+
+    // A second start while the dialog is open ends at once and leaves the first alone.
+    e2e::Process second;
+    ASSERT_TRUE(second.start(scenario::saverCommand(folder, "/c"), folder));
+    EXPECT_TRUE(second.waitForExit(10000).has_value());
+    EXPECT_TRUE(IsWindowVisible(dialog.window));
+
+    dialog.chooseKind(1);
+    EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 1; })) << "音楽CD";
+    EXPECT_TRUE(IsWindowEnabled(dialog.trackBox));
+    EXPECT_EQ(dialog.trackEntries(), 31);
+    dialog.typeTrack("2.5");
+    EXPECT_EQ(windowText(dialog.trackBox), "2.5");
+
+    // Enter and Escape neither save nor close.
+    e2e::pressKey(dialog.window, VK_RETURN);
+    e2e::pressKey(dialog.window, VK_ESCAPE);
+    EXPECT_FALSE(dialog.closed(500));
+    EXPECT_EQ(fileBytes(settingsFile(folder)), "<none>");
+
+    dialog.click(dialog.save);
+    ASSERT_TRUE(dialog.closed());
+    EXPECT_EQ(fileBytes(settingsFile(folder)),
+              "[Section]\r\nBGM区分=1\r\nBGMﾘﾋﾟｰﾄ=2\r\nBGMﾌｧｲﾙ=\r\n");
+}
+
+TEST(SettingsDialog, ShowsTheStoredChoiceAndLeavesTheFileAloneUnlessSaved) {
+    const std::string folder = scenario::saverFolder("dialog-stored", Renderer::StandIn);
+    store(folder, "1", "5", "");
+    const std::string before = fileBytes(settingsFile(folder));
+
+    {
+        Dialog dialog;
+        ASSERT_TRUE(dialog.open(folder));
+        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 1; })) << "音楽CD";
+        EXPECT_EQ(windowText(dialog.trackBox), "5");
+        EXPECT_TRUE(IsWindowEnabled(dialog.trackBox));
+        EXPECT_EQ(dialog.trackEntries(), 31);
+
+        // Tab and Shift+Tab follow the tab order through what can take the focus: the panel,
+        // the track box, then "設定", "ｷｬﾝｾﾙ" and "その他の作品" ("..." is disabled).
+        const HWND order[] = {dialog.trackBox, dialog.save, dialog.cancel, dialog.otherWorks, dialog.panel};
+        for (HWND next : order) {
+            e2e::pressKey(dialog.window, VK_TAB);
+            EXPECT_TRUE(waitFor([&] { return dialog.focusIsIn(next); }, 2000));
+        }
+        e2e::keyDown(dialog.window, VK_SHIFT);
+        e2e::pressKey(dialog.window, VK_TAB);
+        e2e::keyUp(dialog.window, VK_SHIFT);
+        EXPECT_TRUE(waitFor([&] { return dialog.focusIsIn(dialog.otherWorks); }, 2000));
+
+        dialog.chooseKind(0);
+        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 0; })) << "無し";
+        EXPECT_FALSE(IsWindowEnabled(dialog.trackBox));
+        EXPECT_EQ(windowText(dialog.trackBox), "5") << "the track box keeps its text";
+        dialog.chooseKind(2);
+        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 2; })) << "MP3、WAV";
+        EXPECT_TRUE(IsWindowEnabled(dialog.fileButton));
+
+        // "その他の作品" leaves the dialog open.
+        dialog.click(dialog.otherWorks);
+        EXPECT_FALSE(dialog.closed(1000));
+        EXPECT_TRUE(IsWindowVisible(dialog.window));
+
+        dialog.click(dialog.cancel);
+        ASSERT_TRUE(dialog.closed());
+        EXPECT_EQ(fileBytes(settingsFile(folder)), before) << "ｷｬﾝｾﾙ writes nothing";
+    }
+    {
+        Dialog dialog;
+        ASSERT_TRUE(dialog.open(folder));
+        dialog.chooseKind(0);
+        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 0; }));
+        TITLEBARINFO bar{};
+        bar.cbSize = sizeof bar;
+        ASSERT_TRUE(GetTitleBarInfo(dialog.window, &bar));
+        // The close box is the last button at the right end of the caption.
+        const RECT& caption = bar.rcTitleBar;
+        dialog.clickAt(POINT{caption.right - GetSystemMetrics(SM_CXSIZE) / 2 - 1, (caption.top + caption.bottom) / 2});
+        ASSERT_TRUE(dialog.closed());
+        EXPECT_EQ(fileBytes(settingsFile(folder)), before) << "the close box writes nothing";
+    }
+}
+
+TEST(SettingsDialog, ChoosesAMusicFileAndSaysWhenTheChoiceCannotBeStored) {
+    const std::string folder = scenario::saverFolder("dialog-file", Renderer::StandIn);
+    RemoveDirectoryA(settingsFile(folder).c_str());
+    const std::string stored = folder + "\\tone.mp3";
+    const std::string chosen = folder + "\\other.wav";
+    writeFile(stored, "ID3");
+    writeFile(chosen, "RIFF");
+    store(folder, "2", "0", stored);
+
+    {
+        Dialog dialog;
+        ASSERT_TRUE(dialog.open(folder));
+        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 2; })) << "MP3、WAV";
+        EXPECT_TRUE(IsWindowEnabled(dialog.fileButton));
+        EXPECT_FALSE(IsWindowEnabled(dialog.trackBox));
+
+        dialog.click(dialog.fileButton);
+        HWND chooser = nullptr;
+        ASSERT_TRUE(waitFor([&] {
+            chooser = scenario::waitForWindowOfProcess("ﾌｧｲﾙを開く", dialog.process.id(), 100);
+            return chooser && IsWindowVisible(chooser);
+        }, 15000));
+        EXPECT_EQ(windowText(chooser), "\xCC\xA7\xB2\xD9\x82\xF0\x8A\x4A\x82\xAD");
+        // The name field of the chooser (an edit inside its file-name box), typed in and confirmed.
+        const HWND name = firstDescendant(chooser, "Edit");
+        ASSERT_NE(name, nullptr);
+        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+        PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
+        ASSERT_TRUE(waitFor([&] { return !IsWindow(chooser); }));
+
+        dialog.click(dialog.save);
+        ASSERT_TRUE(dialog.closed());
+        EXPECT_EQ(GetPrivateProfileIntA("Section", "BGM区分", -1, settingsFile(folder).c_str()), 2);
+        char file[300] = {};
+        GetPrivateProfileStringA("Section", "BGMﾌｧｲﾙ", "", file, sizeof file, settingsFile(folder).c_str());
+        EXPECT_EQ(lstrcmpiA(file, chosen.c_str()), 0) << file;
+    }
+
+    // A folder where the file should be: nothing can be written there, even by root.
+    DeleteFileA(settingsFile(folder).c_str());
+    ASSERT_TRUE(CreateDirectoryA(settingsFile(folder).c_str(), nullptr));
+    Dialog dialog;
+    ASSERT_TRUE(dialog.open(folder));
+    dialog.chooseKind(1);
+    EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 1; }));
+
+    // A track beyond the 16-bit range is refused before anything is written, never wrapped.
+    dialog.typeTrack("65536");
+    dialog.click(dialog.save);
+    scenario::MessageBoxView box = scenario::waitForMessageBox("Corvessa (ScreenSaver)", 10000);
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, "曲目は -32768 から 32767 までの数で入力してください！");
+    PostMessageA(box.window, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(box.window); }));
+    EXPECT_FALSE(dialog.closed(300));
+
+    // A failed write is said, with the place, and the dialog stays with the user's choice.
+    dialog.typeTrack("3");
+    dialog.click(dialog.save);
+    box = scenario::waitForMessageBox("Corvessa (ScreenSaver)", 10000);
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, "設定を保存できませんでした！\r\n" + settingsFile(folder) + " に書き込めません。");
+    PostMessageA(box.window, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(waitFor([&] { return !IsWindow(box.window); }));
+    EXPECT_FALSE(dialog.closed(300));
+    EXPECT_EQ(dialog.selectedKind(), 1);
+    EXPECT_EQ(windowText(dialog.trackBox), "3");
+
+    dialog.click(dialog.cancel);
+    EXPECT_TRUE(dialog.closed());
+    EXPECT_NE(GetFileAttributesA(settingsFile(folder).c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    RemoveDirectoryA(settingsFile(folder).c_str());
+}
