@@ -20,8 +20,9 @@ public:
         const auto found = values_.find({section, key});
         return found == values_.end() ? std::string() : found->second;
     }
-    void write(const std::string& section, const std::string& key, const std::string& value) override {
+    bool write(const std::string& section, const std::string& key, const std::string& value) override {
         values_[{section, key}] = value;
+        return true;
     }
 
 private:
@@ -72,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "the kind is the stored number, and the file kind needs a file");
 
     ProfileStandIn saved;
-    saveSettingsTo(saved, loaded);
+    fuzzCheck(saveSettingsTo(saved, loaded), "a profile that stores everything reports every write stored");
     MusicSettings reloaded;
     loadSettingsFrom(saved, fileExists, reloaded);
     fuzzCheck(sameSettings(loaded, reloaded), "saving and loading again changes nothing");
