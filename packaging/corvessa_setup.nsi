@@ -1,6 +1,7 @@
 ; The per-user installer of Corvessa. It needs no administrator rights: it puts the programs of
 ; the machine's width into the user's own programs folder, makes Corvessa the active screen saver
-; and registers an uninstaller with the user's programs. It writes nothing else.
+; and registers an uninstaller with the user's programs. It writes nothing else, and the
+; uninstaller takes all of it away again but the user's Corvessa.ini, unless asked.
 ; packaging/CMakeLists.txt defines VERSION, WIN64_DIR and WIN32_DIR (the two builds' install
 ; trees), ICON and OUTFILE.
 Unicode true

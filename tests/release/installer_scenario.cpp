@@ -45,13 +45,6 @@ void setUserValue(const char* key, const char* name, const std::string& text) {
                               static_cast<DWORD>(text.size() + 1)), ERROR_SUCCESS);
 }
 
-bool userKeyExists(const char* key) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
-    RegCloseKey(opened);
-    return true;
-}
-
 std::vector<std::string> filesIn(const std::string& dir) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
@@ -197,7 +190,9 @@ TEST(Installer, SilentInstallRunsTheSaverKeepsItsSettingsAndUninstallsCleanly) {
     EXPECT_EQ(filesIn(installDir()), std::vector<std::string>{"Corvessa.ini"});
     EXPECT_EQ(fileBytes(ini), kSettings);
     EXPECT_EQ(userValue(kDesktopKey, "SCRNSAVE.EXE"), std::nullopt);
-    EXPECT_FALSE(userKeyExists(kUninstallKey));
+    std::vector<std::string> traces;
+    findNamedRegistryEntries(HKEY_CURRENT_USER, "", traces);
+    EXPECT_EQ(traces, std::vector<std::string>{}) << "the uninstall entry or another value stayed";
 }
 
 TEST(Installer, UninstallLeavesAnotherChosenSaverAndRemovesTheSettingsWhenAsked) {
