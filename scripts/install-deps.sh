@@ -7,6 +7,7 @@ what=${1:-test}
 build=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
        g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
        libosmesa6-dev libglu1-mesa-dev libgl-dev libpng-dev imagemagick)
+build+=(nsis unzip)  # the installer, and the check of what the zips hold
 run=(wine wine64 xvfb x11-utils xdotool libgl1-mesa-dri fonts-ipafont-gothic)
 sound=(pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame
        gstreamer1.0-plugins-good gstreamer1.0-plugins-base gstreamer1.0-libav)

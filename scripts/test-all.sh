@@ -16,6 +16,10 @@ for preset in native native-sanitize win64 win32; do
     cmake --build --preset "$preset" -j "$jobs"
     echo "=== build $preset: $((SECONDS - start)) s"
 done
+# The zips and the installer, which carries both Windows builds; the x86_64 set tests them.
+echo "=== packages"
+cmake --build --preset win32 --target package
+cmake --build --preset win64 --target package installer
 
 status=0
 for preset in native native-sanitize win64 win32; do

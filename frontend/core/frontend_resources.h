@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDI_CORVESSA 1           /* the program's window icon */
+#define IDS_SAVER_NAME 1         /* string: the saver's name in the system's settings */
 #define IDR_PREVIEW_PICTURE 101  /* preview picture, 152 x 112 JPEG, RCDATA */
 
 /* The Command button's state pictures, 64 x 25 24-bit bitmaps (BITMAP) */

@@ -42,6 +42,20 @@ std::optional<DWORD> Process::waitForExit(DWORD timeoutMs) {
     return code;
 }
 
+bool Process::waitForAllToEnd(DWORD timeoutMs) {
+    if (!job_ || !waitForExit(timeoutMs)) return false;
+    const double end = nowMs() + timeoutMs;
+    do {
+        JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+        if (!QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &accounting,
+                                       sizeof accounting, nullptr))
+            return false;
+        if (accounting.ActiveProcesses == 0) return true;
+        Sleep(50);
+    } while (nowMs() < end);
+    return false;
+}
+
 bool Process::running() const {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }

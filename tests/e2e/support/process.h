@@ -20,6 +20,9 @@ public:
 
     // The exit code once the process has ended within `timeoutMs`, else nothing.
     std::optional<DWORD> waitForExit(DWORD timeoutMs);
+    // True once the process and everything it started have ended within `timeoutMs`: for
+    // programs that hand their work to a child and return at once (an uninstaller).
+    bool waitForAllToEnd(DWORD timeoutMs);
     bool running() const;
     DWORD id() const { return info_.dwProcessId; }
     // Ends the process and everything it started.

@@ -1,0 +1,148 @@
+; The per-user installer of Corvessa. It needs no administrator rights: it puts the programs of
+; the machine's width into the user's own programs folder, makes Corvessa the active screen saver
+; and registers an uninstaller with the user's programs. It writes nothing else, and the
+; uninstaller takes all of it away again but the user's Corvessa.ini, unless asked.
+; packaging/CMakeLists.txt defines VERSION, WIN64_DIR and WIN32_DIR (the two builds' install
+; trees), ICON and OUTFILE.
+Unicode true
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include Sections.nsh
+!include x64.nsh
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvessa"
+!define DESKTOP_KEY "Control Panel\Desktop"
+
+Name "Corvessa ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Corvessa"
+; A second install goes where the first one went.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+ManifestDPIAware true
+BrandingText "Corvessa ${VERSION}"
+; The uninstaller's choice of parts would otherwise show a space "required" of 0 KB.
+SpaceTexts none
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_COMPONENTSPAGE_NODESC
+
+!insertmacro MUI_PAGE_LICENSE "${WIN64_DIR}/LICENSE"
+!insertmacro MUI_PAGE_INSTFILES
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_COMPONENTSPAGE_TEXT_TOP "$(KeepSettingsHint)"
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+
+; The first language is the one shown where the system's language is neither.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Japanese"
+
+LangString ProgramsSection ${LANG_ENGLISH} "Corvessa"
+LangString ProgramsSection ${LANG_JAPANESE} "Corvessa 本体"
+LangString SettingsSection ${LANG_ENGLISH} "Music settings (Corvessa.ini)"
+LangString SettingsSection ${LANG_JAPANESE} "音楽の設定 (Corvessa.ini)"
+LangString KeepSettingsHint ${LANG_ENGLISH} "Your music settings are kept unless you tick them here."
+LangString KeepSettingsHint ${LANG_JAPANESE} "音楽の設定は、ここでチェックを入れない限り残ります。"
+
+VIProductVersion "${VERSION}.0"
+VIFileVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Corvessa"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "Corvessa setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "The Corvessa developers"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (c) 2026 The Corvessa developers"
+
+Section "Corvessa"
+    SetOutPath "$INSTDIR"
+    ${If} ${RunningX64}
+        File "${WIN64_DIR}/Corvessa.scr"
+        File "${WIN64_DIR}/Corvessa.dll"
+    ${Else}
+        File "${WIN32_DIR}/Corvessa.scr"
+        File "${WIN32_DIR}/Corvessa.dll"
+    ${EndIf}
+    File "${WIN64_DIR}/LICENSE"
+    File "${WIN64_DIR}/README.txt"
+    WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+    ; The short form, as the systems' own screen-saver settings have written it: the system
+    ; starts the saver by this value with " /s" appended, not quoted on the older systems, so a
+    ; space in the path (a user name such as "Taro Yamada") would cut the command there. The
+    ; short form has no spaces; where the volume keeps no short names it is the long path.
+    GetFullPathName /SHORT $0 "$INSTDIR\Corvessa.scr"
+    WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$0"
+
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Corvessa"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "The Corvessa developers"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Corvessa.scr"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "un.$(ProgramsSection)" UnProgramsSection
+    SectionIn RO
+    ; Only while the value still names this copy, in either form: the user may have chosen
+    ; another saver since, or this one again through its own Install command.
+    ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    GetFullPathName /SHORT $1 "$0"
+    GetFullPathName /SHORT $2 "$INSTDIR\Corvessa.scr"
+    ${If} $0 == "$INSTDIR\Corvessa.scr"
+    ${OrIf} $0 == $2
+    ${OrIf} $1 == $2
+        ${If} $0 != ""
+            DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+        ${EndIf}
+    ${EndIf}
+
+    Delete "$INSTDIR\Corvessa.scr"
+    Delete "$INSTDIR\Corvessa.dll"
+    Delete "$INSTDIR\LICENSE"
+    Delete "$INSTDIR\README.txt"
+    Delete "$INSTDIR\Uninstall.exe"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; Stays while Corvessa.ini or anything of the user's is left in it.
+    RMDir "$INSTDIR"
+SectionEnd
+
+Section /o "un.$(SettingsSection)" UnSettingsSection
+    Delete "$INSTDIR\Corvessa.ini"
+    RMDir "$INSTDIR"
+SectionEnd
+
+; The uninstaller runs as a copy in the temporary folder, so that it can empty its own. The
+; system would remove that copy only at a restart, and for a user without administrator rights
+; not even then: a hidden command shell removes it once this process has ended.
+Function un.onUninstSuccess
+    ${GetParent} "$EXEDIR" $0
+    ${GetFileName} "$EXEDIR" $1
+    StrCpy $1 $1 4
+    ${If} $0 == $TEMP
+    ${AndIf} $1 == "~nsu"
+        ; Its window is hidden, so its output needs no redirection (which some shells
+        ; misread inside the parentheses). It must not stand in a folder it may remove.
+        ExpandEnvStrings $2 "%COMSPEC%"
+        SetOutPath "$TEMP"
+        ExecShell "open" "$2" '/c for /l %i in (1,1,10) do @if exist "$EXEDIR" (ping -n 2 127.0.0.1 & rd /s /q "$EXEDIR" )' SW_HIDE
+    ${EndIf}
+FunctionEnd
+
+; A silent uninstall removes the music settings too when given /REMOVESETTINGS.
+Function un.onInit
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/REMOVESETTINGS" $1
+    ${IfNot} ${Errors}
+        !insertmacro SelectSection ${UnSettingsSection}
+    ${EndIf}
+FunctionEnd
