@@ -90,19 +90,19 @@ std::optional<double> nearestIntegerOf(const std::string& text) {
     const std::string& digits = number->digits;
     const long long size = static_cast<long long>(digits.size());
     const long long point = number->pointAt;
+    // The digit at place `i`, counted from the first one; zero beyond either end.
+    const auto digitAt = [&](long long i) { return i >= 0 && i < size ? digits[static_cast<std::size_t>(i)] - '0' : 0; };
     const std::size_t firstNonZero = digits.find_first_not_of('0');
     if (firstNonZero == std::string::npos) return 0.0;
-    const long long first = static_cast<long long>(firstNonZero);
-    if (point - first > 18) {
+    if (point - static_cast<long long>(firstNonZero) > 18) {
         return number->negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
     }
     long long whole = 0;
-    for (long long i = first; i < point; ++i) whole = whole * 10 + (i < size ? digits[i] - '0' : 0);
+    for (long long i = static_cast<long long>(firstNonZero); i < point; ++i) whole = whole * 10 + digitAt(i);
     // The fraction against one half: its first digit, then any other digit that is not zero.
-    const int firstFraction = point >= 0 && point < size ? digits[point] - '0' : 0;
-    const bool moreFraction =
-        point + 1 < size && digits.find_first_not_of('0', static_cast<std::size_t>(std::max(point + 1, 0LL))) !=
-                                std::string::npos;
+    const int firstFraction = digitAt(point);
+    const bool moreFraction = point + 1 < size &&
+        digits.find_first_not_of('0', static_cast<std::size_t>(std::max(point + 1, 0LL))) != std::string::npos;
     if (firstFraction > 5 || (firstFraction == 5 && (moreFraction || whole % 2 == 1))) ++whole;
     const double value = static_cast<double>(whole);
     return number->negative ? -value : value;
