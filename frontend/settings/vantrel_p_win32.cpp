@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <array>
+#include <cstddef>
 #include <functional>
 
 #include "corvessa_version.h"
@@ -28,8 +29,11 @@ constexpr const char* kCreditLine = "Corvessa Version " CORVESSA_VERSION_TEXT;
 
 // The file chooser's buffers: 255 characters, the path included.
 constexpr DWORD kFileBufferSize = 255;
-static_assert(sizeof(void*) != 4 || OPENFILENAME_SIZE_VERSION_400A == 76,
-              "the 32-bit chooser record is the 76-byte one");
+// The chooser's record without the three fields that later systems added. Its size differs
+// between the 32-bit (76 bytes) and the 64-bit build, and the call fails on a wrong one.
+constexpr DWORD kChooserRecordSize =
+    static_cast<DWORD>(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName));
+static_assert(sizeof(void*) != 4 || kChooserRecordSize == 76, "the 32-bit chooser record is the 76-byte one");
 
 // A transparent label in the dialog's font.
 forms::LabelControl& placeLabel(forms::LabelControl& label, int left, int top, int width, int height,
@@ -203,9 +207,7 @@ void Vantrel_P::Cmd_BGM_Click() {
     std::array<char, kFileBufferSize> file{};
     std::array<char, kFileBufferSize> fileTitle{};
     OPENFILENAMEA chooser{};
-    // The record without the three fields that later systems added; its size differs between
-    // the 32-bit (76 bytes) and the 64-bit build, and the call fails on a wrong one.
-    chooser.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    chooser.lStructSize = kChooserRecordSize;
     chooser.hwndOwner = hWnd();
     chooser.hInstance = forms::App::current().instance();
     chooser.lpstrFilter = "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0";
