@@ -1,8 +1,10 @@
 // Decimal number text.
 #include "number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -16,36 +18,94 @@ std::size_t digitsAt(const std::string& text, std::size_t i) {
     return n;
 }
 
-}  // namespace
-
-std::optional<double> decimalNumberOf(const std::string& text) {
+std::string trimmed(const std::string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && isBlank(text[begin])) ++begin;
     while (end > begin && isBlank(text[end - 1])) --end;
-    const std::string number = text.substr(begin, end - begin);
+    return text.substr(begin, end - begin);
+}
 
-    // Checked by hand first, so that strtod (which would also take "inf", "nan", hexadecimal
-    // floats and a number followed by rubbish) only ever converts text of the accepted form.
+// A number of the accepted form taken apart: its sign, its digits with the point dropped, and
+// how many of them stand before the point once the exponent is applied.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;
+    long long pointAt = 0;
+};
+
+// Beyond this the exponent saturates: no text is long enough for its digits to tell.
+constexpr long long kExponentLimit = 1'000'000'000'000LL;
+
+// `number`, trimmed already, taken apart; nothing unless it is a decimal number of the form
+// accepted.
+std::optional<DecimalDigits> digitsOf(const std::string& number) {
+    DecimalDigits parts;
     std::size_t i = 0;
-    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
+        parts.negative = number[i] == '-';
+        ++i;
+    }
     const std::size_t whole = digitsAt(number, i);
+    parts.digits = number.substr(i, whole);
     i += whole;
     std::size_t fraction = 0;
     if (i < number.size() && number[i] == '.') {
         fraction = digitsAt(number, i + 1);
+        parts.digits += number.substr(i + 1, fraction);
         i += 1 + fraction;
     }
     if (whole + fraction == 0) return std::nullopt;
+    long long exponent = 0;
     if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
         std::size_t j = i + 1;
+        const bool negativeExponent = j < number.size() && number[j] == '-';
         if (j < number.size() && (number[j] == '+' || number[j] == '-')) ++j;
-        const std::size_t exponent = digitsAt(number, j);
-        if (exponent == 0) return std::nullopt;
-        i = j + exponent;
+        const std::size_t digits = digitsAt(number, j);
+        if (digits == 0) return std::nullopt;
+        for (std::size_t k = j; k < j + digits; ++k) {
+            exponent = std::min(exponent * 10 + (number[k] - '0'), kExponentLimit);
+        }
+        if (negativeExponent) exponent = -exponent;
+        i = j + digits;
     }
     if (i != number.size()) return std::nullopt;
+    parts.pointAt = static_cast<long long>(whole) + exponent;
+    return parts;
+}
+
+}  // namespace
+
+std::optional<double> decimalNumberOf(const std::string& text) {
+    const std::string number = trimmed(text);
+    // Checked by hand first, so that strtod (which would also take "inf", "nan", hexadecimal
+    // floats and a number followed by rubbish) only ever converts text of the accepted form.
+    if (!digitsOf(number)) return std::nullopt;
     return std::strtod(number.c_str(), nullptr);
+}
+
+std::optional<double> nearestIntegerOf(const std::string& text) {
+    const std::optional<DecimalDigits> number = digitsOf(trimmed(text));
+    if (!number) return std::nullopt;
+    const std::string& digits = number->digits;
+    const long long size = static_cast<long long>(digits.size());
+    const long long point = number->pointAt;
+    // The digit at place `i`, counted from the first one; zero beyond either end.
+    const auto digitAt = [&](long long i) { return i >= 0 && i < size ? digits[static_cast<std::size_t>(i)] - '0' : 0; };
+    const std::size_t firstNonZero = digits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos) return 0.0;
+    if (point - static_cast<long long>(firstNonZero) > 18) {
+        return number->negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    }
+    long long whole = 0;
+    for (long long i = static_cast<long long>(firstNonZero); i < point; ++i) whole = whole * 10 + digitAt(i);
+    // The fraction against one half: its first digit, then any other digit that is not zero.
+    const int firstFraction = digitAt(point);
+    const bool moreFraction = point + 1 < size &&
+        digits.find_first_not_of('0', static_cast<std::size_t>(std::max(point + 1, 0LL))) != std::string::npos;
+    if (firstFraction > 5 || (firstFraction == 5 && (moreFraction || whole % 2 == 1))) ++whole;
+    const double value = static_cast<double>(whole);
+    return number->negative ? -value : value;
 }
 
 double roundHalfEven(double value) {

@@ -12,9 +12,8 @@ std::vector<std::string> trackBoxEntries() {
 }
 
 TrackFromText trackOfBoxText(const std::string& text) {
-    const std::optional<double> number = decimalNumberOf(text);
-    if (!number) return {TrackTextKind::NotNumeric, 0};
-    const double rounded = roundHalfEven(*number);
-    if (!(rounded >= -32768.0 && rounded <= 32767.0)) return {TrackTextKind::OutOfRange, 0};  // also inf
-    return {TrackTextKind::Number, static_cast<std::int16_t>(rounded)};
+    const std::optional<double> nearest = nearestIntegerOf(text);
+    if (!nearest) return {TrackTextKind::NotNumeric, 0};
+    if (!(*nearest >= -32768.0 && *nearest <= 32767.0)) return {TrackTextKind::OutOfRange, 0};  // also inf
+    return {TrackTextKind::Number, static_cast<std::int16_t>(*nearest)};
 }

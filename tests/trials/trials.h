@@ -12,5 +12,6 @@ using Trial = bool (*)(int count);
 bool saverCycles(int count);
 bool rendererKills(int count);
 bool settingsOpenCancel(int count);
+bool settingsGdiHandles(int count);
 
 }  // namespace trials

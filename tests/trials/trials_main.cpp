@@ -22,6 +22,7 @@ constexpr Entry kTrials[] = {
     {"saver-cycles", 100, trials::saverCycles},
     {"renderer-kills", 20, trials::rendererKills},
     {"settings-open-cancel", 50, trials::settingsOpenCancel},
+    {"settings-gdi-handles", 1000, trials::settingsGdiHandles},
 };
 
 }  // namespace

@@ -60,6 +60,16 @@ TEST(TrackBox, NumericTextGoesToTheNearestIntegerWithHalvesToEven) {
     }
 }
 
+// A double holds none of these exactly: the digits typed decide, as the rule says.
+TEST(TrackBox, RoundsOnTheDigitsTypedNotOnTheirNearestDouble) {
+    EXPECT_EQ(storedTrack("2.50000000000000000001"), 3);
+    EXPECT_EQ(storedTrack("32767.49999999999999999"), 32767);
+    EXPECT_EQ(storedTrack("25e-1"), 2);
+    EXPECT_EQ(storedTrack("0.0000000000000000000000000000035e30"), 4);
+    EXPECT_EQ(storedTrack("1e-400"), 0);
+    EXPECT_EQ(trackOfBoxText("-32768.50000000000000001").kind, TrackTextKind::OutOfRange);
+}
+
 TEST(TrackBox, NumbersBeyondTheSixteenBitRangeAreRefusedNotWrapped) {
     for (const char* text : {"65536", "32767.5", "-32769", "1e400", "-1e10"}) {
         EXPECT_EQ(trackOfBoxText(text).kind, TrackTextKind::OutOfRange) << text;
