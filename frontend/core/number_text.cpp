@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -76,15 +75,12 @@ std::optional<DecimalDigits> digitsOf(const std::string& number) {
 
 }  // namespace
 
-std::optional<double> decimalNumberOf(const std::string& text) {
-    const std::string number = trimmed(text);
-    // Checked by hand first, so that strtod (which would also take "inf", "nan", hexadecimal
-    // floats and a number followed by rubbish) only ever converts text of the accepted form.
-    if (!digitsOf(number)) return std::nullopt;
-    return std::strtod(number.c_str(), nullptr);
-}
+namespace {
 
-std::optional<double> nearestIntegerOf(const std::string& text) {
+enum class Rounding { Nearest, Down };
+
+// The number's integer by `rounding`, decided on its decimal digits.
+std::optional<double> integerOf(const std::string& text, Rounding rounding) {
     const std::optional<DecimalDigits> number = digitsOf(trimmed(text));
     if (!number) return std::nullopt;
     const std::string& digits = number->digits;
@@ -99,14 +95,25 @@ std::optional<double> nearestIntegerOf(const std::string& text) {
     }
     long long whole = 0;
     for (long long i = static_cast<long long>(firstNonZero); i < point; ++i) whole = whole * 10 + digitAt(i);
-    // The fraction against one half: its first digit, then any other digit that is not zero.
-    const int firstFraction = digitAt(point);
-    const bool moreFraction = point + 1 < size &&
-        digits.find_first_not_of('0', static_cast<std::size_t>(std::max(point + 1, 0LL))) != std::string::npos;
-    if (firstFraction > 5 || (firstFraction == 5 && (moreFraction || whole % 2 == 1))) ++whole;
+    const auto nonZeroFrom = [&](long long i) {
+        return i < size && digits.find_first_not_of('0', static_cast<std::size_t>(std::max(i, 0LL))) != std::string::npos;
+    };
+    if (rounding == Rounding::Nearest) {
+        // The fraction against one half: its first digit, then any other digit that is not zero.
+        const int firstFraction = digitAt(point);
+        if (firstFraction > 5 || (firstFraction == 5 && (nonZeroFrom(point + 1) || whole % 2 == 1))) ++whole;
+    } else if (number->negative && nonZeroFrom(point)) {
+        ++whole;  // down from a negative number with a fraction is away from zero
+    }
     const double value = static_cast<double>(whole);
     return number->negative ? -value : value;
 }
+
+}  // namespace
+
+std::optional<double> nearestIntegerOf(const std::string& text) { return integerOf(text, Rounding::Nearest); }
+
+std::optional<double> floorIntegerOf(const std::string& text) { return integerOf(text, Rounding::Down); }
 
 double roundHalfEven(double value) {
     const double nearest = std::round(value);  // halves away from zero

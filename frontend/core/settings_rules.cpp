@@ -1,8 +1,6 @@
 // Turning the stored texts of Corvessa.ini into the music settings and back.
 #include "settings_rules.h"
 
-#include <cmath>
-
 #include "number_text.h"
 
 namespace {
@@ -20,9 +18,9 @@ void loadNumber(ProfileAccess& profile, const char* key, std::int16_t& setting) 
 }  // namespace
 
 std::optional<std::int16_t> settingNumberOf(const std::string& text) {
-    const std::optional<double> number = decimalNumberOf(text);
-    if (!number) return std::nullopt;
-    const double floored = std::floor(*number);
+    const std::optional<double> floor = floorIntegerOf(text);
+    if (!floor) return std::nullopt;
+    const double floored = *floor;
     if (!(floored >= -32768.0 && floored <= 32767.0)) return std::nullopt;  // also inf
     return static_cast<std::int16_t>(floored);
 }

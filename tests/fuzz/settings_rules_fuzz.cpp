@@ -3,6 +3,7 @@
 // and "BGMﾌｧｲﾙ" texts, then a fourth line that, when not empty, makes the named file missing.
 // A missing line is a missing key. Checked: each number against the C library's reading of
 // the same text, the file and kind rules, and that saving and loading again changes nothing.
+#include <cfenv>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -32,7 +33,9 @@ private:
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The setting a stored number must give, by another reading: strtod over text that holds only
-// the characters of a decimal number, which must then take all of it.
+// the characters of a decimal number, which must then take all of it, rounded down. The largest
+// double not above the number has the number's floor, since every integer of the range is a
+// double; rounded to nearest, 5.99999999999999999999 would read as 6.
 std::int16_t expectedNumber(const std::string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
@@ -41,7 +44,9 @@ std::int16_t expectedNumber(const std::string& text) {
     const std::string number = text.substr(begin, end - begin);
     if (number.empty() || number.find_first_not_of("0123456789+-.eE") != std::string::npos) return 0;
     char* stop = nullptr;
+    std::fesetround(FE_DOWNWARD);  // glibc's strtod honours it
     const double value = std::floor(std::strtod(number.c_str(), &stop));
+    std::fesetround(FE_TONEAREST);
     if (stop != number.c_str() + number.size()) return 0;
     return value >= -32768.0 && value <= 32767.0 ? static_cast<std::int16_t>(value) : 0;
 }

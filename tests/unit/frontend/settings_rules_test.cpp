@@ -54,6 +54,16 @@ TEST(SettingNumber, TakesTheLargestIntegerNotAbove) {
     EXPECT_EQ(settingNumberOf("25E-1"), 2);
 }
 
+TEST(SettingNumber, FloorsOnTheDigitsWrittenNotOnTheirNearestDouble) {
+    EXPECT_EQ(settingNumberOf("5.99999999999999999999"), 5);
+    EXPECT_EQ(settingNumberOf("-0.00000000000000000001"), -1);
+    EXPECT_EQ(settingNumberOf("32767.99999999999999999"), 32767);
+    EXPECT_EQ(settingNumberOf("-32768.00000000000000001"), std::nullopt);
+    EXPECT_EQ(settingNumberOf("2e-1"), 0);
+    EXPECT_EQ(settingNumberOf("-2e-1"), -1);
+    EXPECT_EQ(settingNumberOf("0.03e2"), 3);
+}
+
 TEST(SettingNumber, KeepsToTheSixteenBitRange) {
     EXPECT_EQ(settingNumberOf("32767"), 32767);
     EXPECT_EQ(settingNumberOf("-32768"), -32768);
