@@ -10,20 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "process.h"
 #include "windows_probe.h"
 
 namespace {
 
 constexpr int kRuns = 15;
-
-std::string binDir() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path);
-    for (int up = 0; up < 3; ++up) dir = dir.substr(0, dir.find_last_of('\\'));
-    return dir + "\\bin";  // <build>\bench\frontend\bench_*.exe -> <build>\bin
-}
 
 // A key press straight through SendInput: the scenario helpers pause after each event, which
 // would hide the very interval measured here.
@@ -33,12 +26,6 @@ void sendKey(WORD key, bool release) {
     input.ki.wVk = key;
     input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
     SendInput(1, &input, sizeof input);
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 struct Timings {
@@ -95,18 +82,18 @@ bool compare(const std::string& bin, const char* label, const std::string& rende
     }
     std::printf("front end saver run with %s, median of %d runs (ms)\n", label, kRuns);
     std::printf("  start -> renderer window:   Corvessa.scr /s %8.1f   renderer alone (floor) %8.1f\n",
-                median(saver.toWindow), median(floor.toWindow));
+                bench::median(saver.toWindow), bench::median(floor.toWindow));
     std::printf("  key press -> all gone:      Corvessa.scr /s %8.1f   renderer alone (floor) %8.1f\n",
-                median(saver.toGone), median(floor.toGone));
+                bench::median(saver.toGone), bench::median(floor.toGone));
     std::printf("  renderer window gone -> front end gone: %8.1f (watch interval 50)\n",
-                median(saver.afterWindow));
+                bench::median(saver.afterWindow));
     return true;
 }
 
 }  // namespace
 
 int main() {
-    const std::string bin = binDir();
+    const std::string bin = bench::binDir();
     const bool standIn = compare(bin, "the stand-in renderer (a bare window program)", bin + "\\stand_in_renderer.exe");
     const bool real = compare(bin, "the real renderer", bin + "\\Corvessa.dll");
     return standIn && real ? 0 : 1;

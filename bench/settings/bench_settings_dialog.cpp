@@ -9,25 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "process.h"
 
 namespace {
 
 constexpr int kRuns = 15;
-
-std::string binDir() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path);
-    for (int up = 0; up < 3; ++up) dir = dir.substr(0, dir.find_last_of('\\'));
-    return dir + "\\bin";  // <build>\bench\settings\bench_*.exe -> <build>\bin
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Start to visible window titled `title`, then closed from its title bar; -1 on failure.
 double timeToVisible(const std::string& command, const std::string& folder, const char* title) {
@@ -47,7 +34,7 @@ double timeToVisible(const std::string& command, const std::string& folder, cons
 
 // The caption animation alone, over a window of the dialog's size.
 double zoomMs() {
-    const std::string command = "\"" + binDir() + "\\bare_dialog.exe\"";
+    const std::string command = "\"" + bench::binDir() + "\\bare_dialog.exe\"";
     e2e::Process bare;
     if (!bare.start(command)) return -1;
     HWND window = nullptr;
@@ -64,13 +51,13 @@ double zoomMs() {
     }
     PostMessageA(window, WM_CLOSE, 0, 0);
     bare.waitForExit(5000);
-    return median(times);
+    return bench::median(times);
 }
 
 }  // namespace
 
 int main() {
-    const std::string bin = binDir();
+    const std::string bin = bench::binDir();
     const std::string folder = bin + "\\bench-settings";
     CreateDirectoryA(folder.c_str(), nullptr);
     CopyFileA((bin + "\\Corvessa.scr").c_str(), (folder + "\\Corvessa.scr").c_str(), FALSE);
@@ -88,8 +75,8 @@ int main() {
         floor.push_back(bare);
     }
     std::printf("settings dialog opening, median of %d runs (ms)\n", kRuns);
-    std::printf("  start -> window visible:  Corvessa.scr /c %8.1f   bare window (floor) %8.1f\n", median(dialog),
-                median(floor));
+    std::printf("  start -> window visible:  Corvessa.scr /c %8.1f   bare window (floor) %8.1f\n", bench::median(dialog),
+                bench::median(floor));
     std::printf("  of which the opening zoom (DrawAnimatedRects alone): %8.3f\n", zoomMs());
     return 0;
 }

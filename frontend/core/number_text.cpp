@@ -17,14 +17,6 @@ std::size_t digitsAt(const std::string& text, std::size_t i) {
     return n;
 }
 
-std::string trimmed(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
-
 // A number of the accepted form taken apart: its sign, its digits with the point dropped, and
 // how many of them stand before the point once the exponent is applied.
 struct DecimalDigits {
@@ -74,6 +66,14 @@ std::optional<DecimalDigits> digitsOf(const std::string& number) {
 }
 
 }  // namespace
+
+std::string trimmed(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) ++begin;
+    while (end > begin && isBlank(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
 
 namespace {
 

@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+// `text` without the blanks (spaces and tabs) around it, as every number of the settings is read.
+std::string trimmed(const std::string& text);
+
 // The integer nearest to the number the whole text spells, halves to the even neighbour,
 // decided on the decimal digits themselves: a double cannot tell 2.50000000000000000001 from
 // 2.5, nor 32767.49999999999999 from 32767.5. Exact within 2^53, and an infinity of the

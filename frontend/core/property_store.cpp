@@ -3,18 +3,10 @@
 
 #include <cctype>
 
+#include "number_text.h"
+
 namespace forms {
 namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string trimmed(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
 
 int hexDigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
