@@ -38,6 +38,6 @@ if why=$(tests/harness/runs-32bit.sh wine); then
     echo "=== tests ran: native, native-sanitize, win64, win32, fuzz smoke"
 else
     echo "=== tests ran: native, native-sanitize, win64, fuzz smoke"
-    echo "=== tests skipped: win32, built and linked only: $why"
+    echo "=== tests skipped: win32 and the installer (32-bit code), built only: $why"
 fi
 exit $status

@@ -7,6 +7,11 @@ set -euo pipefail
 harness=$(cd "$(dirname "${BASH_SOURCE[0]}")/../harness" && pwd)
 state=$1 probe=$2 setup=$3 scenario=$4
 [ -f "$setup" ] || { echo "no installer $setup: build the target installer first"; exit 1; }
+# The machine's answer first (it honours CORVESSA_NO_32BIT), then Wine's own below.
+if ! reason=$("$harness/runs-32bit.sh" wine); then
+    echo "skipped: $reason"
+    exit 77
+fi
 
 "$harness/session.sh" stop "$state" >/dev/null
 rm -rf "$state/prefix"
