@@ -75,7 +75,7 @@ int main() {
     form.load();
     forms::PropertyStore saved;
     saved.write("Caption", std::string("設定"));
-    saved.write("Font", forms::FontSpec{});
+    saved.write("Font", forms::FontDescription{});
     auto button = forms::createUserControlAs<Command>(Command::kTypeName, form, &saved);
     if (!button) {
         std::printf("no Command button could be made\n");

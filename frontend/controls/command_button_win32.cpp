@@ -86,7 +86,7 @@ void Command::setCaption(const std::string& New_Caption) {
     applyModel();
 }
 
-void Command::setFont(const forms::FontSpec& New_Font) {
+void Command::setFont(const forms::FontDescription& New_Font) {
     model_.setFont(New_Font);
     applyModel();
 }

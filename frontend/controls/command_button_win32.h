@@ -53,8 +53,8 @@ public:
     void setEnabled(bool New_Enabled);
     std::string Caption() const { return model_.Caption(); }
     void setCaption(const std::string& New_Caption);
-    forms::FontSpec Font() const { return model_.Font(); }
-    void setFont(const forms::FontSpec& New_Font);
+    forms::FontDescription Font() const { return model_.Font(); }
+    void setFont(const forms::FontDescription& New_Font);
 
     // ButtonState Normal and the leave timer running (every 100 ms, GetCursorPos and
     // WindowFromPoint); nothing is painted.

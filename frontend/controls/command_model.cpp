@@ -70,12 +70,13 @@ void CommandModel::setCaption(const std::string& New_Caption) {
     announce(kCaptionName);
 }
 
-void CommandModel::setFont(const forms::FontSpec& New_Font) {
+void CommandModel::setFont(const forms::FontDescription& New_Font) {
     caption_.font = New_Font;
     announce(kFontName);
 }
 
-void CommandModel::UserControl_ReadProperties(const forms::PropertyStore& store, const forms::FontSpec& ambientFont) {
+void CommandModel::UserControl_ReadProperties(const forms::PropertyStore& store,
+                                              const forms::FontDescription& ambientFont) {
     // Each step on its own: a stored value that does not convert leaves its field as it was.
     if (const auto enabled = forms::propertyBoolean(store.read(kEnabledName, forms::booleanText(true)))) {
         fields_.Enabled = *enabled;
@@ -99,7 +100,8 @@ void CommandModel::UserControl_ReadProperties(const forms::PropertyStore& store,
     RefreshFace();
 }
 
-void CommandModel::UserControl_WriteProperties(forms::PropertyStore& store, const forms::FontSpec& ambientFont) {
+void CommandModel::UserControl_WriteProperties(forms::PropertyStore& store,
+                                               const forms::FontDescription& ambientFont) {
     store.write(kEnabledName, forms::booleanText(fields_.Enabled), forms::booleanText(true));
     store.write(kCaptionName, caption_.text, std::string(kCaptionWriteDefault));
     store.write(kFirstRunName, numberText(fields_.FirstRun), std::string("1"));

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "command_states.h"
-#include "font_spec.h"
+#include "font_description.h"
 #include "property_store.h"
 
 // What the caption label LblMsg shows. Colours are 32-bit, red in the low byte.
@@ -18,7 +18,7 @@ struct CaptionState {
     std::string text = "Command";  // the design text
     std::uint32_t colour = 0;
     bool enabled = true;
-    forms::FontSpec font;  // "ＭＳ Ｐゴシック" 9.75 pt, normal weight, Shift_JIS
+    forms::FontDescription font;  // "ＭＳ Ｐゴシック" 9.75 pt, normal weight, Shift_JIS
 };
 
 class CommandModel {
@@ -47,12 +47,14 @@ public:
     void setEnabled(bool New_Enabled);
     const std::string& Caption() const { return caption_.text; }
     void setCaption(const std::string& New_Caption);
-    const forms::FontSpec& Font() const { return caption_.font; }
-    void setFont(const forms::FontSpec& New_Font);
+    const forms::FontDescription& Font() const { return caption_.font; }
+    void setFont(const forms::FontDescription& New_Font);
 
     // Restore and save the instance; `ambientFont` is the host's font, the default of "Font".
-    void UserControl_ReadProperties(const forms::PropertyStore& store, const forms::FontSpec& ambientFont);
-    void UserControl_WriteProperties(forms::PropertyStore& store, const forms::FontSpec& ambientFont);
+    void UserControl_ReadProperties(const forms::PropertyStore& store,
+                                    const forms::FontDescription& ambientFont);
+    void UserControl_WriteProperties(forms::PropertyStore& store,
+                                     const forms::FontDescription& ambientFont);
 
     // Host events, through the state machine of command_states.h; Resize runs ApplyEnabled.
     void UserControl_MouseDown(int button);

@@ -35,7 +35,7 @@ TRIVERTEX vertexOf(const GradientVertex& vertex) {
 }
 
 // Height in pixels of one line of text in `font`.
-int lineHeightPixels(const forms::FontSpec& font) {
+int lineHeightPixels(const forms::FontDescription& font) {
     forms::ScreenDc screen;
     forms::GdiObject<HFONT> made(forms::createFont(font));
     if (!screen.get() || !made) return 0;
@@ -109,7 +109,7 @@ void Command::paintFace(StatePicture picture) {
 }
 
 void Command::fitCaptionFont() {
-    const forms::FontSpec& font = model_.caption().font;
+    const forms::FontDescription& font = model_.caption().font;
     if (captionFitted_ && LblMsg.font() == font) return;
     LblMsg.setFont(font);
     const forms::App& app = forms::App::current();

@@ -69,8 +69,8 @@ std::optional<std::string> propertyText(const PropertyValue& value) {
     return std::nullopt;
 }
 
-std::optional<FontSpec> propertyFont(const PropertyValue& value) {
-    if (const auto* font = std::get_if<FontSpec>(&value)) return *font;
+std::optional<FontDescription> propertyFont(const PropertyValue& value) {
+    if (const auto* font = std::get_if<FontDescription>(&value)) return *font;
     return std::nullopt;
 }
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <variant>
 
-#include "font_spec.h"
+#include "font_description.h"
 
 namespace forms {
 
-using PropertyValue = std::variant<std::string, FontSpec>;
+using PropertyValue = std::variant<std::string, FontDescription>;
 
 class PropertyStore {
 public:
@@ -38,7 +38,7 @@ std::optional<long long> numberFromText(const std::string& text);
 
 // Stored values as the types the readers want; nothing when the value does not convert.
 std::optional<std::string> propertyText(const PropertyValue& value);
-std::optional<FontSpec> propertyFont(const PropertyValue& value);
+std::optional<FontDescription> propertyFont(const PropertyValue& value);
 // "True" and "False" in any case, or a number (non-zero is true).
 std::optional<bool> propertyBoolean(const PropertyValue& value);
 // A number within [lowest, highest].

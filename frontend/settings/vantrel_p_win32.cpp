@@ -50,7 +50,7 @@ std::unique_ptr<Command> placeCommand(forms::Container& host, const char* captio
                                       int height, int tabIndex, std::function<void()> click) {
     forms::PropertyStore saved;
     saved.write("Caption", std::string(caption));
-    saved.write("Font", forms::FontSpec{});
+    saved.write("Font", forms::FontDescription{});
     std::unique_ptr<Command> button = forms::createUserControlAs<Command>(Command::kTypeName, host, &saved);
     if (!button) return nullptr;
     button->move(left, top, width, height);

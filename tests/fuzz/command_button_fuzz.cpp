@@ -56,8 +56,9 @@ const Step kLostFocus[4] = {{1, kNone}, {1, StatePicture::Normal}, {1, StatePict
 const Step kLeave[4] = {{1, kNone}, {1, StatePicture::Normal}, {3, kNone}, {3, StatePicture::Selected}};
 const Step kLeftRelease[4] = {{1, kNone}, {2, StatePicture::Normal}, {3, kNone}, {4, StatePicture::HighLightSelect}};
 
-const forms::FontSpec kAmbientFont{"ＭＳ ゴシック", 12, 700, false, 128};
-const forms::FontSpec kFonts[] = {kAmbientFont, forms::FontSpec{}, forms::FontSpec{"Arial", 8.25, 400, true, 0}};
+const forms::FontDescription kAmbientFont{"ＭＳ ゴシック", 12, 700, false, 128};
+const forms::FontDescription kFonts[] = {kAmbientFont, forms::FontDescription{},
+                                         forms::FontDescription{"Arial", 8.25, 400, true, 0}};
 const char* const kPropertyNames[] = {"Enabled", "Caption", "Font", "FirstRun", "FontColour", "Visible"};
 
 // One instance under watch: what it painted, announced and raised since the last look.

@@ -61,7 +61,7 @@ void ComboBox::setEnabled(bool enabled) {
     if (window_) EnableWindow(window_, enabled);
 }
 
-void ComboBox::setFont(const FontSpec& font) {
+void ComboBox::setFont(const FontDescription& font) {
     font_.reset(createFont(font));
     if (window_ && font_) SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }

@@ -31,7 +31,7 @@ public:
     int listCount() const;
     bool enabled() const;
     void setEnabled(bool enabled);
-    void setFont(const FontSpec& font);
+    void setFont(const FontDescription& font);
     // The position in the form's tab order (see focus_order.h); Tab leaves the edit field too.
     void setTabIndex(int tabIndex);
 

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "font_spec.h"
+#include "font_description.h"
 #include "win_handles.h"
 
 namespace forms {
@@ -47,8 +47,8 @@ public:
     int scaleHeight() const;
 
     // The font of the container, the ambient font of the user controls placed on it.
-    const FontSpec& font() const { return font_; }
-    void setFont(const FontSpec& font) { font_ = font; }
+    const FontDescription& font() const { return font_; }
+    void setFont(const FontDescription& font) { font_ = font; }
 
     // Kept drawing, in pixels of the inner area: a line from (x1, y1) to (x2, y2), the end
     // point excluded as GDI draws it; and clearing to the background colour.
@@ -114,7 +114,7 @@ private:
     SIZE keptSize_{};
     std::vector<WindowlessControl*> controls_;  // in painting order, the last on top
     std::vector<Timer*> timers_;
-    FontSpec font_;
+    FontDescription font_;
     // While a button is held the events go where the press went: a control, or the surface.
     bool capturing_ = false;
     WindowlessControl* mouseCapture_ = nullptr;

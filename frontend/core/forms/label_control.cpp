@@ -8,7 +8,7 @@
 
 namespace forms {
 
-HFONT createFont(const FontSpec& font) {
+HFONT createFont(const FontDescription& font) {
     LOGFONTA description{};
     description.lfHeight = -static_cast<LONG>(std::lround(font.points * App::current().dpiY() / 72.0));
     description.lfWeight = font.weight;
@@ -54,7 +54,7 @@ void LabelControl::setBorder(bool singleLine) {
     refresh();
 }
 
-void LabelControl::setFont(const FontSpec& font) {
+void LabelControl::setFont(const FontDescription& font) {
     font_ = font;
     madeFont_.reset();
     fitToText();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "font_spec.h"
+#include "font_description.h"
 #include "win_handles.h"
 #include "windowless_control.h"
 
@@ -27,8 +27,8 @@ public:
     void setBackColour(COLORREF colour);
     void setAlignment(TextAlignment alignment);
     void setBorder(bool singleLine);
-    const FontSpec& font() const { return font_; }
-    void setFont(const FontSpec& font);
+    const FontDescription& font() const { return font_; }
+    void setFont(const FontDescription& font);
     // Sized to its text: from now on the label's width and height follow its caption in its
     // font, one line per line of the caption; the top-left corner stays.
     void setAutoSize(bool autoSize);
@@ -46,11 +46,11 @@ private:
     bool border_ = false;
     bool autoSize_ = false;
     TextAlignment alignment_ = TextAlignment::Left;
-    FontSpec font_;
+    FontDescription font_;
     GdiObject<HFONT> madeFont_;  // made from font_ at the first paint after a change
 };
 
 // The GDI font for `font` at the screen's DPI.
-HFONT createFont(const FontSpec& font);
+HFONT createFont(const FontDescription& font);
 
 }  // namespace forms

@@ -9,7 +9,7 @@
 //
 //     forms::PropertyStore saved;  // what the host keeps for Cmd_Set: its caption and font
 //     saved.write("Caption", std::string("設定"));
-//     saved.write("Font", forms::FontSpec{});
+//     saved.write("Font", forms::FontDescription{});
 //     std::unique_ptr<Command> Cmd_Set = forms::createUserControlAs<Command>("Vantrel.Command", *this, &saved);
 //     Cmd_Set->move(4800, 3000, 1095, 375);
 //     Cmd_Set->setTabIndex(10);
@@ -63,7 +63,7 @@ protected:
     // Creates the window on `host`, sized `widthTwips` x `heightTwips` at the host's origin.
     UserControl(Container& host, std::string typeName, int index, int widthTwips, int heightTwips);
 
-    const FontSpec& ambientFont() const { return host_.font(); }
+    const FontDescription& ambientFont() const { return host_.font(); }
     void announcePropertyChanged(const std::string& name);
 
     // Events of the control's own window; mouse positions in twips of its inner area.

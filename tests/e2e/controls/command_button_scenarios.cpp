@@ -75,7 +75,7 @@ private:
     void place(HostButton which, forms::Container& host, const char* caption, int left, int top, int tabIndex) {
         forms::PropertyStore saved;
         saved.write("Caption", std::string(caption));
-        saved.write("Font", forms::FontSpec{});
+        saved.write("Font", forms::FontDescription{});
         buttons[which] = forms::createUserControlAs<Command>(Command::kTypeName, host, &saved);
         buttons[which]->move(left, top, 1095, 375);
         buttons[which]->setTabIndex(tabIndex);

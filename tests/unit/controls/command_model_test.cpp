@@ -34,7 +34,7 @@ struct CommandCase : ::testing::Test {
         seen = Recorded{};
     }
 
-    forms::FontSpec ambient{"ＭＳ ゴシック", 12, 700, false, 128};
+    forms::FontDescription ambient{"ＭＳ ゴシック", 12, 700, false, 128};
     CommandModel model;
     Recorded seen;
 };
@@ -89,7 +89,7 @@ TEST_F(CommandCase, FontColourStaysBlackOnAnEnabledInstanceThatNeverRan) {
 TEST_F(CommandCase, SavedPropertiesComeBackAndDefaultsAreNotStored) {
     loadFrom(forms::PropertyStore{});
     model.setCaption("設定");
-    model.setFont(forms::FontSpec{});
+    model.setFont(forms::FontDescription{});
     EXPECT_TRUE(seen.painted.empty()) << "caption and font change without a repaint";
     EXPECT_EQ(seen.announced, (std::vector<std::string>{"Caption", "Font"}));
     model.setFontColour(0xFFFFFF);
@@ -103,7 +103,7 @@ TEST_F(CommandCase, SavedPropertiesComeBackAndDefaultsAreNotStored) {
     CommandModel reloaded;
     reloaded.UserControl_ReadProperties(saved, ambient);
     EXPECT_EQ(reloaded.Caption(), "設定");
-    EXPECT_EQ(reloaded.Font(), forms::FontSpec{});
+    EXPECT_EQ(reloaded.Font(), forms::FontDescription{});
     EXPECT_EQ(reloaded.caption().colour, 0xFFFFFFu);
     EXPECT_FALSE(reloaded.opaque());
     EXPECT_FALSE(reloaded.fields().Enabled);
@@ -125,7 +125,7 @@ TEST_F(CommandCase, StoredValuesThatDoNotConvertLeaveTheirFieldAlone) {
     store.write("FirstRun", std::string("300"), std::string("1"));
     store.write("FontColour", std::string("red"), std::string("0"));
     store.write("Enabled", std::string("perhaps"), std::string("True"));
-    store.write("Caption", forms::FontSpec{}, std::string("Command"));
+    store.write("Caption", forms::FontDescription{}, std::string("Command"));
     CommandModel loaded;
     loaded.UserControl_ReadProperties(store, ambient);
     EXPECT_TRUE(loaded.opaque());
