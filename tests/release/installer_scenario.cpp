@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,11 +56,6 @@ std::vector<std::string> filesIn(const std::string& dir) {
     FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
-}
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool namesCorvessa(std::string text) {
@@ -180,7 +174,7 @@ TEST(Installer, SilentInstallRunsTheSaverKeepsItsSettingsAndUninstallsCleanly) {
     std::ofstream(ini, std::ios::binary) << kSettings;
     ASSERT_NO_FATAL_FAILURE(silentInstall());
     expectInstalled();
-    EXPECT_EQ(fileBytes(ini), kSettings) << "a second install must keep the user's settings";
+    EXPECT_EQ(e2e::fileBytes(ini), kSettings) << "a second install must keep the user's settings";
 
     // In capitals, as older systems' settings write it: still this copy.
     std::string value = userValue(kDesktopKey, "SCRNSAVE.EXE").value_or("");
@@ -188,7 +182,7 @@ TEST(Installer, SilentInstallRunsTheSaverKeepsItsSettingsAndUninstallsCleanly) {
     ASSERT_NO_FATAL_FAILURE(setUserValue(kDesktopKey, "SCRNSAVE.EXE", value));
     ASSERT_NO_FATAL_FAILURE(silentUninstall());
     EXPECT_EQ(filesIn(installDir()), std::vector<std::string>{"Corvessa.ini"});
-    EXPECT_EQ(fileBytes(ini), kSettings);
+    EXPECT_EQ(e2e::fileBytes(ini), kSettings);
     EXPECT_EQ(userValue(kDesktopKey, "SCRNSAVE.EXE"), std::nullopt);
     std::vector<std::string> traces;
     findNamedRegistryEntries(HKEY_CURRENT_USER, "", traces);

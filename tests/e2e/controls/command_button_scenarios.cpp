@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -33,13 +32,6 @@ namespace {
 
 enum class HostLoop { AppRun, ShowModal };
 enum HostButton { kSet, kCancel, kOff, kClear, kButtons };
-
-bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 3000) {
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
-        if (condition()) return true;
-    }
-    return condition();
-}
 
 class HostForm : public forms::Form {
 public:
@@ -136,7 +128,7 @@ public:
     }
     // Shown, and everything of its showing handled.
     bool shown() const {
-        if (!form_ || !waitFor([this] { return IsWindowVisible(form_) != FALSE; })) return false;
+        if (!form_ || !e2e::waitFor([this] { return IsWindowVisible(form_) != FALSE; })) return false;
         e2e::waitUntilIdle(form_);
         return true;
     }
@@ -185,7 +177,7 @@ std::string shownBy(HWND button) {
 }
 
 ::testing::AssertionResult shows(HWND button, const std::string& picture) {
-    if (waitFor([&] { return shownBy(button) == picture; })) return ::testing::AssertionSuccess();
+    if (e2e::waitFor([&] { return shownBy(button) == picture; })) return ::testing::AssertionSuccess();
     e2e::captureClient(button).saveBmp(e2e::programDir() + "\\command-not-" + picture + ".bmp");
     return ::testing::AssertionFailure() << "shows " << shownBy(button) << ", not " << picture;
 }
@@ -259,7 +251,7 @@ TEST(CommandButton, LooksFollowsThePointerAndClicksOncePerPressAndRelease) {
     EXPECT_EQ(host.focus(), button) << "a press takes the focus";
     e2e::releaseButton(host.form(), e2e::MouseButton::Left);
     EXPECT_TRUE(shows(button, "HighLight")) << "HighLightSelect";
-    EXPECT_TRUE(waitFor([&] { return host.clicks(kSet) == 1; }));
+    EXPECT_TRUE(e2e::waitFor([&] { return host.clicks(kSet) == 1; }));
 
     // Pressed, dragged off, released there: no Click, and the focus shows.
     e2e::pressButton(host.form(), e2e::MouseButton::Left);
@@ -299,28 +291,28 @@ TEST(CommandButton, TabAndShiftTabMoveTheFocusInBothMessageLoops) {
         e2e::movePointerTo(nullptr, 1000, 740);
         CommandHost host(loop);
         ASSERT_TRUE(host.shown());
-        waitFor([&] { return SetForegroundWindow(host.form()) && GetForegroundWindow() == host.form(); });
+        e2e::waitFor([&] { return SetForegroundWindow(host.form()) && GetForegroundWindow() == host.form(); });
         const HWND set = host.button(kSet);
         const HWND cancel = host.button(kCancel);
         const auto inCombo = [&] { return IsChild(host.combo(), host.focus()) != FALSE; };
-        EXPECT_TRUE(waitFor([&] { return host.focus() == host.panel(); })) << "the panel comes first";
+        EXPECT_TRUE(e2e::waitFor([&] { return host.focus() == host.panel(); })) << "the panel comes first";
         EXPECT_TRUE(shows(set, "Normal"));
         e2e::pressKey(host.form(), VK_TAB);
-        EXPECT_TRUE(waitFor([&] { return host.focus() == set; }));
+        EXPECT_TRUE(e2e::waitFor([&] { return host.focus() == set; }));
         EXPECT_TRUE(shows(set, "Selected"));
         e2e::pressKey(host.form(), VK_TAB);
-        EXPECT_TRUE(waitFor(inCombo)) << "the combo box's edit field";
+        EXPECT_TRUE(e2e::waitFor(inCombo)) << "the combo box's edit field";
         EXPECT_TRUE(shows(set, "Normal"));
         e2e::pressKey(host.form(), VK_TAB);  // from inside the edit field
-        EXPECT_TRUE(waitFor([&] { return host.focus() == cancel; }));
+        EXPECT_TRUE(e2e::waitFor([&] { return host.focus() == cancel; }));
         EXPECT_TRUE(shows(cancel, "Selected")) << "a button inside the panel";
         e2e::keyDown(host.form(), VK_SHIFT);
         e2e::pressKey(host.form(), VK_TAB);
         e2e::keyUp(host.form(), VK_SHIFT);
-        EXPECT_TRUE(waitFor(inCombo));
+        EXPECT_TRUE(e2e::waitFor(inCombo));
         EXPECT_TRUE(shows(cancel, "Normal"));
         e2e::pressKey(host.form(), VK_TAB);
         e2e::pressKey(host.form(), VK_TAB);
-        EXPECT_TRUE(waitFor([&] { return host.focus() == host.button(kClear); })) << "the disabled one is passed over";
+        EXPECT_TRUE(e2e::waitFor([&] { return host.focus() == host.button(kClear); })) << "the disabled one is passed over";
     }
 }

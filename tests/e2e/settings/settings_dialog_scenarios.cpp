@@ -3,7 +3,6 @@
 // byte for byte.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,25 +23,6 @@ constexpr POINT kPanel{12, 16};
 constexpr int kRowTop[3] = {76, 56, 96};
 constexpr std::uint32_t kSelectedBlue = 0x2860DC;
 constexpr std::uint32_t kEmptyPaper = 0xF4F4F8;
-
-bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
-        if (condition()) return true;
-    }
-    return condition();
-}
-
-std::string fileBytes(const std::string& path) {
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<none>";
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
 
 // Sent, not read from the window's caption: the track box of another process holds its text in
 // its edit field, which GetWindowText would not ask.
@@ -94,7 +74,7 @@ struct Dialog {
     bool open(const std::string& folder) {
         if (!process.start(scenario::saverCommand(folder, "/c"), folder)) return false;
         window = scenario::waitForWindowOfProcess("<Corvessa>", process.id(), 15000);
-        if (!window || !waitFor([&] { return IsWindowVisible(window) != FALSE; })) return false;
+        if (!window || !e2e::waitFor([&] { return IsWindowVisible(window) != FALSE; })) return false;
         e2e::waitUntilIdle(window);
         panel = FindWindowExA(window, nullptr, "CorvessaPictureBox", nullptr);
         trackBox = FindWindowExA(panel, nullptr, "ComboBox", nullptr);
@@ -200,7 +180,7 @@ TEST(SettingsDialog, FirstStartShowsNoMusicAndSavesWhatTheUserChose) {
     EXPECT_EQ(outer.top, (freeHeightTwips / 3 + 7) / 15);
     EXPECT_EQ(windowText(dialog.window), "<Corvessa>");
 
-    EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 0; })) << "無し";
+    EXPECT_TRUE(e2e::waitFor([&] { return dialog.selectedKind() == 0; })) << "無し";
     EXPECT_EQ(windowText(dialog.trackBox), "");
     EXPECT_FALSE(IsWindowEnabled(dialog.trackBox));
     EXPECT_FALSE(IsWindowEnabled(dialog.fileButton));
@@ -213,7 +193,7 @@ TEST(SettingsDialog, FirstStartShowsNoMusicAndSavesWhatTheUserChose) {
     EXPECT_TRUE(IsWindowVisible(dialog.window));
 
     dialog.chooseKind(1);
-    EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 1; })) << "音楽CD";
+    EXPECT_TRUE(e2e::waitFor([&] { return dialog.selectedKind() == 1; })) << "音楽CD";
     EXPECT_TRUE(IsWindowEnabled(dialog.trackBox));
     EXPECT_EQ(dialog.trackEntries(), 31);
     dialog.typeTrack("2.5");
@@ -223,23 +203,23 @@ TEST(SettingsDialog, FirstStartShowsNoMusicAndSavesWhatTheUserChose) {
     e2e::pressKey(dialog.window, VK_RETURN);
     e2e::pressKey(dialog.window, VK_ESCAPE);
     EXPECT_FALSE(dialog.closed(500));
-    EXPECT_EQ(fileBytes(settingsFile(folder)), "<none>");
+    EXPECT_EQ(e2e::fileBytes(settingsFile(folder)), std::nullopt);
 
     dialog.click(dialog.save);
     ASSERT_TRUE(dialog.closed());
-    EXPECT_EQ(fileBytes(settingsFile(folder)),
+    EXPECT_EQ(e2e::fileBytes(settingsFile(folder)),
               "[Section]\r\nBGM区分=1\r\nBGMﾘﾋﾟｰﾄ=2\r\nBGMﾌｧｲﾙ=\r\n");
 }
 
 TEST(SettingsDialog, ShowsTheStoredChoiceAndLeavesTheFileAloneUnlessSaved) {
     const std::string folder = scenario::saverFolder("dialog-stored", Renderer::StandIn);
     store(folder, "1", "5", "");
-    const std::string before = fileBytes(settingsFile(folder));
+    const auto before = e2e::fileBytes(settingsFile(folder));
 
     {
         Dialog dialog;
         ASSERT_TRUE(dialog.open(folder));
-        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 1; })) << "音楽CD";
+        EXPECT_TRUE(e2e::waitFor([&] { return dialog.selectedKind() == 1; })) << "音楽CD";
         EXPECT_EQ(windowText(dialog.trackBox), "5");
         EXPECT_TRUE(IsWindowEnabled(dialog.trackBox));
         EXPECT_EQ(dialog.trackEntries(), 31);
@@ -249,19 +229,19 @@ TEST(SettingsDialog, ShowsTheStoredChoiceAndLeavesTheFileAloneUnlessSaved) {
         const HWND order[] = {dialog.trackBox, dialog.save, dialog.cancel, dialog.otherWorks, dialog.panel};
         for (HWND next : order) {
             e2e::pressKey(dialog.window, VK_TAB);
-            EXPECT_TRUE(waitFor([&] { return dialog.focusIsIn(next); }, 2000));
+            EXPECT_TRUE(e2e::waitFor([&] { return dialog.focusIsIn(next); }, 2000));
         }
         e2e::keyDown(dialog.window, VK_SHIFT);
         e2e::pressKey(dialog.window, VK_TAB);
         e2e::keyUp(dialog.window, VK_SHIFT);
-        EXPECT_TRUE(waitFor([&] { return dialog.focusIsIn(dialog.otherWorks); }, 2000));
+        EXPECT_TRUE(e2e::waitFor([&] { return dialog.focusIsIn(dialog.otherWorks); }, 2000));
 
         dialog.chooseKind(0);
-        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 0; })) << "無し";
+        EXPECT_TRUE(e2e::waitFor([&] { return dialog.selectedKind() == 0; })) << "無し";
         EXPECT_FALSE(IsWindowEnabled(dialog.trackBox));
         EXPECT_EQ(windowText(dialog.trackBox), "5") << "the track box keeps its text";
         dialog.chooseKind(2);
-        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 2; })) << "MP3、WAV";
+        EXPECT_TRUE(e2e::waitFor([&] { return dialog.selectedKind() == 2; })) << "MP3、WAV";
         EXPECT_TRUE(IsWindowEnabled(dialog.fileButton));
 
         // "その他の作品" leaves the dialog open.
@@ -271,13 +251,13 @@ TEST(SettingsDialog, ShowsTheStoredChoiceAndLeavesTheFileAloneUnlessSaved) {
 
         dialog.click(dialog.cancel);
         ASSERT_TRUE(dialog.closed());
-        EXPECT_EQ(fileBytes(settingsFile(folder)), before) << "ｷｬﾝｾﾙ writes nothing";
+        EXPECT_EQ(e2e::fileBytes(settingsFile(folder)), before) << "ｷｬﾝｾﾙ writes nothing";
     }
     {
         Dialog dialog;
         ASSERT_TRUE(dialog.open(folder));
         dialog.chooseKind(0);
-        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 0; }));
+        EXPECT_TRUE(e2e::waitFor([&] { return dialog.selectedKind() == 0; }));
         TITLEBARINFO bar{};
         bar.cbSize = sizeof bar;
         ASSERT_TRUE(GetTitleBarInfo(dialog.window, &bar));
@@ -285,7 +265,7 @@ TEST(SettingsDialog, ShowsTheStoredChoiceAndLeavesTheFileAloneUnlessSaved) {
         const RECT& caption = bar.rcTitleBar;
         dialog.clickAt(POINT{caption.right - GetSystemMetrics(SM_CXSIZE) / 2 - 1, (caption.top + caption.bottom) / 2});
         ASSERT_TRUE(dialog.closed());
-        EXPECT_EQ(fileBytes(settingsFile(folder)), before) << "the close box writes nothing";
+        EXPECT_EQ(e2e::fileBytes(settingsFile(folder)), before) << "the close box writes nothing";
     }
 }
 
@@ -301,13 +281,13 @@ TEST(SettingsDialog, ChoosesAMusicFileAndSaysWhenTheChoiceCannotBeStored) {
     {
         Dialog dialog;
         ASSERT_TRUE(dialog.open(folder));
-        EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 2; })) << "MP3、WAV";
+        EXPECT_TRUE(e2e::waitFor([&] { return dialog.selectedKind() == 2; })) << "MP3、WAV";
         EXPECT_TRUE(IsWindowEnabled(dialog.fileButton));
         EXPECT_FALSE(IsWindowEnabled(dialog.trackBox));
 
         dialog.click(dialog.fileButton);
         HWND chooser = nullptr;
-        ASSERT_TRUE(waitFor([&] {
+        ASSERT_TRUE(e2e::waitFor([&] {
             chooser = scenario::waitForWindowOfProcess("ﾌｧｲﾙを開く", dialog.process.id(), 100);
             return chooser && IsWindowVisible(chooser);
         }, 15000));
@@ -317,7 +297,7 @@ TEST(SettingsDialog, ChoosesAMusicFileAndSaysWhenTheChoiceCannotBeStored) {
         ASSERT_NE(name, nullptr);
         SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
         PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
-        ASSERT_TRUE(waitFor([&] { return !IsWindow(chooser); }));
+        ASSERT_TRUE(e2e::waitFor([&] { return !IsWindow(chooser); }));
 
         dialog.click(dialog.save);
         ASSERT_TRUE(dialog.closed());
@@ -333,7 +313,7 @@ TEST(SettingsDialog, ChoosesAMusicFileAndSaysWhenTheChoiceCannotBeStored) {
     Dialog dialog;
     ASSERT_TRUE(dialog.open(folder));
     dialog.chooseKind(1);
-    EXPECT_TRUE(waitFor([&] { return dialog.selectedKind() == 1; }));
+    EXPECT_TRUE(e2e::waitFor([&] { return dialog.selectedKind() == 1; }));
 
     // A track beyond the 16-bit range is refused before anything is written, never wrapped.
     dialog.typeTrack("65536");
@@ -342,7 +322,7 @@ TEST(SettingsDialog, ChoosesAMusicFileAndSaysWhenTheChoiceCannotBeStored) {
     ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(box.text, "曲目は -32768 から 32767 までの数で入力してください！");
     PostMessageA(box.window, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(waitFor([&] { return !IsWindow(box.window); }));
+    ASSERT_TRUE(e2e::waitFor([&] { return !IsWindow(box.window); }));
     EXPECT_FALSE(dialog.closed(300));
 
     // A failed write is said, with the place, and the dialog stays with the user's choice.
@@ -352,7 +332,7 @@ TEST(SettingsDialog, ChoosesAMusicFileAndSaysWhenTheChoiceCannotBeStored) {
     ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(box.text, "設定を保存できませんでした！\r\n" + settingsFile(folder) + " に書き込めません。");
     PostMessageA(box.window, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(waitFor([&] { return !IsWindow(box.window); }));
+    ASSERT_TRUE(e2e::waitFor([&] { return !IsWindow(box.window); }));
     EXPECT_FALSE(dialog.closed(300));
     EXPECT_EQ(dialog.selectedKind(), 1);
     EXPECT_EQ(windowText(dialog.trackBox), "3");

@@ -96,6 +96,18 @@ bool copyFileTo(const std::string& from, const std::string& toDir) {
     return CopyFileA(from.c_str(), (toDir + "\\" + name).c_str(), FALSE) != 0;
 }
 
+std::optional<std::string> fileBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
 double nowMs() {
     LARGE_INTEGER frequency, counter;
     QueryPerformanceFrequency(&frequency);

@@ -41,6 +41,10 @@ std::string freshDir(const std::string& name);
 
 bool copyFileTo(const std::string& from, const std::string& toDir);
 
+// The file's bytes, read through the ANSI functions as the programs name their files; nothing
+// when it cannot be opened.
+std::optional<std::string> fileBytes(const std::string& path);
+
 // Milliseconds since an arbitrary start, for measuring in scenarios and benchmarks.
 double nowMs();
 

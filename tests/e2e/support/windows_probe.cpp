@@ -21,6 +21,13 @@ bool waitForNoWindow(const char* title, DWORD timeoutMs) {
     }
 }
 
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
+        if (condition()) return true;
+    }
+    return condition();
+}
+
 void waitUntilIdle(HWND window, DWORD timeoutMs) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored);

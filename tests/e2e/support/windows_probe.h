@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace e2e {
@@ -12,6 +13,9 @@ HWND waitForWindow(const char* title, DWORD timeoutMs, const char* className = n
 
 // True when no window with this title exists within `timeoutMs`.
 bool waitForNoWindow(const char* title, DWORD timeoutMs);
+
+// Asks `condition` every 20 ms until it holds or `timeoutMs` have passed; its last answer.
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // Waits until the window's thread has handled everything queued before this call.
 void waitUntilIdle(HWND window, DWORD timeoutMs = 2000);
