@@ -1,16 +1,16 @@
 // Slices, caption place and gradient colours of the Command button's face.
 #include "command_face.h"
 
-#include <cmath>
 #include <limits>
 
+#include "number_text.h"
 #include "property_store.h"
 
 namespace {
 
 // A derived extent as the 16-bit whole number it is held in; nothing when it does not fit.
 std::optional<int> extent16(double twips) {
-    const double whole = std::nearbyint(twips);  // the default rounding: halves to even
+    const double whole = roundHalfEven(twips);
     if (!(whole >= std::numeric_limits<std::int16_t>::min() && whole <= std::numeric_limits<std::int16_t>::max())) {
         return std::nullopt;
     }

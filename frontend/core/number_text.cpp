@@ -116,7 +116,6 @@ std::optional<double> nearestIntegerOf(const std::string& text) { return integer
 std::optional<double> floorIntegerOf(const std::string& text) { return integerOf(text, Rounding::Down); }
 
 double roundHalfEven(double value) {
-    const double nearest = std::round(value);  // halves away from zero
     if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
-    return nearest;
+    return std::round(value);
 }

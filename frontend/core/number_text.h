@@ -11,7 +11,7 @@ std::string trimmed(const std::string& text);
 // The integer nearest to the number the whole text spells, halves to the even neighbour,
 // decided on the decimal digits themselves: a double cannot tell 2.50000000000000000001 from
 // 2.5, nor 32767.49999999999999 from 32767.5. Exact within 2^53, and an infinity of the
-// number's sign beyond 10^18. Nothing for text that is not such a number ("inf", "nan",
+// number's sign from 10^18 on. Nothing for text that is not such a number ("inf", "nan",
 // hexadecimal, a number followed by anything but blanks).
 std::optional<double> nearestIntegerOf(const std::string& text);
 

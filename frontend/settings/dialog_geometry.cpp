@@ -15,7 +15,7 @@ std::vector<int> gradientLevels(int heightPixels) {
     if (heightPixels <= 0) return levels;
     // 3.142, not pi: the rows just past the bottom edge come out a little above 0.
     const double d = heightPixels / 3.142;
-    const int last = static_cast<int>(roundHalfEven(heightPixels));
+    const int last = heightPixels;  // the height rounded, a whole number of pixels already
     levels.reserve(static_cast<size_t>(last) + 1);
     for (int y = 0; y <= last; ++y) {
         levels.push_back(static_cast<int>(roundHalfEven(std::fabs(std::sin(y / d)) * 220.0)));

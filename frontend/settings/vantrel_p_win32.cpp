@@ -225,7 +225,8 @@ void Vantrel_P::Cmd_BGM_Click() {
 
 void Vantrel_P::Cmd_Set_Click() {
     forms::App& app = forms::App::current();
-    SettingsFile settingsFile(SettingsPath());
+    const std::string path = SettingsPath();
+    SettingsFile settingsFile(path);
     switch (saveDialogChoices(settingsFile, musicSettings(), controls_->BGM_Repeat->text())) {
     case SaveOutcome::Saved:
         unload();
@@ -234,7 +235,7 @@ void Vantrel_P::Cmd_Set_Click() {
         app.msgBox(kTrackOutOfRangeText, hWnd());
         return;
     case SaveOutcome::WriteFailed:
-        app.msgBox(saveFailedText(SettingsPath()), hWnd());
+        app.msgBox(saveFailedText(path), hWnd());
         return;
     }
 }
