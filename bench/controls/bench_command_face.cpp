@@ -5,12 +5,12 @@
 // that BitBlt alone. Prints medians in microseconds; asserts nothing.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "command_button_win32.h"
 #include "forms/form.h"
 #include "forms/forms_app.h"
@@ -61,8 +61,7 @@ double medianMicroseconds(const std::function<void(int)>& step) {
                           static_cast<double>(frequency.QuadPart) / kCallsPerBatch);
         handleQueuedMessages();
     }
-    std::sort(perCall.begin(), perCall.end());
-    return perCall[perCall.size() / 2];
+    return bench::median(perCall);
 }
 
 }  // namespace
