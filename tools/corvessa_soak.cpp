@@ -9,7 +9,6 @@
 #include "soak_watch.h"
 #include "tool_options.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -24,8 +23,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     // Without --every only the last frame's figures.
-    const bool everyGiven = std::find(args.begin(), args.end(), "--every") != args.end();
-    if (!everyGiven) options->every = options->frames;
+    if (!options->everyGiven) options->every = options->frames;
 
     startRandom15(options->seed);
     AnimationState state;

@@ -79,6 +79,7 @@ std::optional<ToolOptions> parseToolOptions(const std::vector<std::string>& args
             const auto v = parseWhole(value, 1, kMaxCount);
             ok = v.has_value();
             options.every = ok ? static_cast<int>(*v) : 1;
+            options.everyGiven = ok;
         } else if (name == "--size") {
             ok = parseSize(value, options.width, options.height);
             haveSize = ok;

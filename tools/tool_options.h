@@ -11,6 +11,7 @@ struct ToolOptions {
     std::uint32_t seed = 0;  // the renderer's clock seed, replaced
     int frames = 0;          // frames to run, at least 1
     int every = 1;           // report (or write) after every K-th frame and after the last
+    bool everyGiven = false; // --every was on the command line
     int width = 0;           // picture size in pixels (corvessa-frames only)
     int height = 0;
     std::string outDir;      // folder for the PNG files (corvessa-frames only)
