@@ -49,15 +49,6 @@ std::optional<long> trackNumber(const std::string& text) {
     return negative ? -value : value;
 }
 
-// A start position as the drive writes it ("03:00:00:00"), as one word: the reply's first.
-// With blanks in it a reply would put words of its own into the play command, "wait" among
-// them, which would hold the front end's one thread until the disc ends.
-std::string positionWord(const std::string& reply) {
-    const auto isSeparator = [](unsigned char c) { return c <= ' '; };
-    const auto begin = std::find_if_not(reply.begin(), reply.end(), isSeparator);
-    return std::string(begin, std::find_if(begin, reply.end(), isSeparator));
-}
-
 // The reply to "status cdaudio mode", in the module's own mode buffer.
 void readMode() {
     auto& mode = bgmState().cdMode;
@@ -103,7 +94,7 @@ void CD_Poll(std::int16_t repeatTrack) {
         // A track beyond the last makes this query fail; its "Error:" text then goes into the
         // play command, which fails in turn, and nothing plays.
         const std::string start = MCI_Query("status cdaudio position track " + std::to_string(repeatTrack));
-        MCI_Play(kDevice, positionWord(start), "");
+        MCI_Play(kDevice, start, "");
     }
 }
 

@@ -1,6 +1,8 @@
 // MCI command strings with their replies and error texts, over the multimedia seam.
 #include "mci_layer.h"
 
+#include <algorithm>
+
 #include "bgm_state.h"
 #include "multimedia_seam.h"
 
@@ -17,6 +19,16 @@ std::string errorDescription(std::uint32_t code) {
         return kNoErrorText;
     }
     return bufferText(buffer);
+}
+
+// A position as one word, its first: a position with blanks in it (a drive's reply) would put
+// words of its own into the play command, "wait" among them, which would hold the front end's
+// one thread until the disc ends. A position of blanks alone stays empty, and the command
+// fails as it would have.
+std::string positionWord(const std::string& position) {
+    const auto isSeparator = [](unsigned char c) { return c <= ' '; };
+    const auto begin = std::find_if_not(position.begin(), position.end(), isSeparator);
+    return std::string(begin, std::find_if(begin, position.end(), isSeparator));
 }
 
 }  // namespace
@@ -48,8 +60,8 @@ std::string MCI_Query(const std::string& command) {
 
 std::int32_t MCI_Play(const std::string& device, const std::string& start, const std::string& end) {
     std::string command = "play " + device;
-    if (!start.empty()) command += " from " + start;
-    if (!end.empty()) command += " to " + end;
+    if (!start.empty()) command += " from " + positionWord(start);
+    if (!end.empty()) command += " to " + positionWord(end);
     std::string discarded;
     return MCI_Send(command, discarded);
 }

@@ -17,5 +17,5 @@ std::int32_t MCI_Send(const std::string& command, std::string& output);
 std::string MCI_Query(const std::string& command);
 
 // Sends "play <device>" with " from <start>" and " to <end>" for the positions given (empty =
-// not given); the positions go in as text, unchecked. Gives MCI_Send's result.
+// not given); each position goes in as its first word. Gives MCI_Send's result.
 std::int32_t MCI_Play(const std::string& device, const std::string& start, const std::string& end);
