@@ -2,6 +2,9 @@
 // making by type name.
 #include "command_button_win32.h"
 
+#include <map>
+#include <memory>
+
 #include "forms/forms_app.h"
 #include "frontend_resources.h"
 
@@ -10,7 +13,17 @@ namespace {
 // The leave test runs this often from Initialize on, in every state.
 constexpr UINT kLeaveTestMs = 100;
 
-forms::Picture statePicture(int id) { return forms::loadBitmapResource(forms::App::current().instance(), id); }
+// The six pictures are the same for every button: loaded once and shared while any button
+// holds them (the dialog has four buttons), freed with the last one.
+forms::Picture statePicture(int id) {
+    static std::map<int, std::weak_ptr<const forms::StoredPicture>> loaded;
+    forms::Picture picture = loaded[id].lock();
+    if (!picture) {
+        picture = forms::loadBitmapResource(forms::App::current().instance(), id);
+        loaded[id] = picture;
+    }
+    return picture;
+}
 
 }  // namespace
 
