@@ -2,18 +2,11 @@
 #include "command_line.h"
 
 #include "cp932_text.h"
+#include "number_text.h"
 
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-int digitValue(char c, int base) {
-    int value = -1;
-    if (c >= '0' && c <= '9') value = c - '0';
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
-    return value < base ? value : -1;
-}
 
 }  // namespace
 

@@ -67,6 +67,14 @@ std::optional<DecimalDigits> digitsOf(const std::string& number) {
 
 }  // namespace
 
+int digitValue(char c, int base) {
+    int value = -1;
+    if (c >= '0' && c <= '9') value = c - '0';
+    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    return value < base ? value : -1;
+}
+
 std::string trimmed(const std::string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();

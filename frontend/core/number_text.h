@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+// The value of a digit in `base` (up to 16, either case), or -1 when `c` is none.
+int digitValue(char c, int base);
+
 // `text` without the blanks (spaces and tabs) around it, as every number of the settings is read.
 std::string trimmed(const std::string& text);
 

@@ -1,31 +1,10 @@
 // Reading and writing a control's stored properties.
 #include "property_store.h"
 
-#include <cctype>
-
+#include "cp932_text.h"
 #include "number_text.h"
 
 namespace forms {
-namespace {
-
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-bool equalIgnoringCase(const std::string& a, const char* b) {
-    std::size_t i = 0;
-    for (; i < a.size() && b[i]; ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return i == a.size() && !b[i];
-}
-
-}  // namespace
 
 PropertyValue PropertyStore::read(const std::string& name, const PropertyValue& readDefault) const {
     const auto it = values_.find(name);
@@ -46,7 +25,7 @@ std::optional<long long> numberFromText(const std::string& text) {
         if (number.size() > 10) return std::nullopt;
         long long value = 0;
         for (std::size_t i = 2; i < number.size(); ++i) {
-            const int digit = hexDigitValue(number[i]);
+            const int digit = digitValue(number[i], 16);
             if (digit < 0) return std::nullopt;
             value = value * 16 + digit;
         }
@@ -77,9 +56,9 @@ std::optional<FontDescription> propertyFont(const PropertyValue& value) {
 std::optional<bool> propertyBoolean(const PropertyValue& value) {
     const auto text = propertyText(value);
     if (!text) return std::nullopt;
-    const std::string word = trimmed(*text);
-    if (equalIgnoringCase(word, "True")) return true;
-    if (equalIgnoringCase(word, "False")) return false;
+    const std::string word = cp932::upperAscii(trimmed(*text));
+    if (word == "TRUE") return true;
+    if (word == "FALSE") return false;
     if (const auto number = numberFromText(word)) return *number != 0;
     return std::nullopt;
 }
