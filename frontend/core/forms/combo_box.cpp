@@ -24,7 +24,9 @@ ComboBox::ComboBox(Container& parent, int index) : index_(index) {
 }
 
 ComboBox::~ComboBox() {
-    if (window_ && IsWindow(window_)) DestroyWindow(window_);
+    if (!window_ || !IsWindow(window_)) return;
+    clearTabIndex(window_);
+    DestroyWindow(window_);
 }
 
 void ComboBox::move(int left, int top, int width, int height) {

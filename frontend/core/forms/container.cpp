@@ -4,7 +4,9 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 
+#include "focus_order.h"
 #include "forms_app.h"
 #include "timer.h"
 #include "twips.h"
@@ -47,6 +49,11 @@ int heldButtons(WPARAM wParam) {
 }
 
 }  // namespace
+
+bool hasWindowClass(HWND window, const char* className) {
+    char name[64] = {};
+    return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, className) == 0;
+}
 
 void registerContainerClasses(HINSTANCE instance) {
     // Icon 1 is the program's own; a missing one leaves the class with the default.
@@ -307,6 +314,7 @@ LRESULT CALLBACK Container::windowProc(HWND window, UINT message, WPARAM wParam,
         result = DefWindowProcA(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
+        clearTabIndex(window);
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->detachWindow();
     }

@@ -25,6 +25,9 @@ inline constexpr const char* kFormClass = "CorvessaForm";
 inline constexpr const char* kPictureBoxClass = "CorvessaPictureBox";
 inline constexpr const char* kUserControlClass = "CorvessaUserControl";
 
+// Whether `window` is of the window class `className`.
+bool hasWindowClass(HWND window, const char* className);
+
 // The kinds of mouse event, for events on a container's own surface.
 enum class MouseEvent { Down, Move, Up };
 void registerContainerClasses(HINSTANCE instance);

@@ -1,7 +1,6 @@
 // Tab stops as a window property, gathered from the form's window tree when Tab is pressed.
 #include "focus_order.h"
 
-#include <cstring>
 #include <vector>
 
 #include "container.h"
@@ -48,16 +47,15 @@ bool focusAfter(HWND form, HWND current, bool backwards) {
     return true;
 }
 
-bool isForm(HWND window) {
-    char name[32] = {};
-    return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, kFormClass) == 0;
-}
-
 }  // namespace
 
 void setTabIndex(HWND window, int tabIndex) {
     if (!window || tabIndex < 0) return;
     SetPropA(window, kTabIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tabIndex) + 1));
+}
+
+void clearTabIndex(HWND window) {
+    if (window) RemovePropA(window, kTabIndexProperty);
 }
 
 int tabIndexOf(HWND window) {
@@ -82,7 +80,7 @@ bool handleTabKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
     const HWND form = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (!isForm(form)) return false;
+    if (!hasWindowClass(form, kFormClass)) return false;
     return moveFocus(form, GetKeyState(VK_SHIFT) < 0);
 }
 

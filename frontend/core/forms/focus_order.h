@@ -10,6 +10,8 @@ namespace forms {
 
 // Makes `window` (a child window somewhere inside a form) a stop of its form's tab order.
 void setTabIndex(HWND window, int tabIndex);
+// Takes the stop out of the order; for a window being destroyed, whose properties must go first.
+void clearTabIndex(HWND window);
 // The tab index of a stop; -1 for a window that is none.
 int tabIndexOf(HWND window);
 

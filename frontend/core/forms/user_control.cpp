@@ -3,7 +3,6 @@
 
 #include <windowsx.h>
 
-#include <cstring>
 #include <map>
 
 #include "focus_order.h"
@@ -19,8 +18,7 @@ std::map<std::string, UserControlMaker>& registeredTypes() {
 }
 
 BOOL CALLBACK collectUserControl(HWND window, LPARAM lParam) {
-    char name[32] = {};
-    if (GetClassNameA(window, name, sizeof name) && std::strcmp(name, kUserControlClass) == 0) {
+    if (hasWindowClass(window, kUserControlClass)) {
         auto* container = reinterpret_cast<Container*>(GetWindowLongPtrA(window, GWLP_USERDATA));
         if (auto* control = dynamic_cast<UserControl*>(container)) {
             reinterpret_cast<std::vector<UserControl*>*>(lParam)->push_back(control);
