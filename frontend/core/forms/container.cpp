@@ -26,6 +26,11 @@ void registerClass(HINSTANCE instance, const char* name, WNDPROC procedure, HICO
     RegisterClassA(&windowClass);
 }
 
+void fillWithColour(HDC dc, const RECT& area, COLORREF colour) {
+    GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(dc, &area, brush.get());
+}
+
 int shiftState() {
     int shift = 0;
     if (GetKeyState(VK_SHIFT) < 0) shift |= kShiftKey;
@@ -99,9 +104,7 @@ void Container::ensureKeptImage() {
     if (!grown) return;
     MemoryDc target(screen.get());
     SelectedObject selectTarget(target.get(), grown.get());
-    const RECT all{0, 0, width, height};
-    GdiObject<HBRUSH> background(CreateSolidBrush(backColour_));
-    FillRect(target.get(), &all, background.get());
+    fillWithColour(target.get(), RECT{0, 0, width, height}, backColour_);
     if (keptImage_) {
         MemoryDc source(screen.get());
         SelectedObject selectSource(source.get(), keptImage_.get());
@@ -112,25 +115,23 @@ void Container::ensureKeptImage() {
 }
 
 void Container::drawLine(int x1, int y1, int x2, int y2, COLORREF colour) {
-    ensureKeptImage();
-    if (!keptImage_) return;
-    MemoryDc dc;
-    SelectedObject selectImage(dc.get(), keptImage_.get());
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
-    SelectedObject selectPen(dc.get(), pen.get());
-    MoveToEx(dc.get(), x1, y1, nullptr);
-    LineTo(dc.get(), x2, y2);
+    {
+        KeptCanvas canvas(*this);
+        if (!canvas.dc()) return;
+        GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
+        SelectedObject selectPen(canvas.dc(), pen.get());
+        MoveToEx(canvas.dc(), x1, y1, nullptr);
+        LineTo(canvas.dc(), x2, y2);
+    }
     refresh();
 }
 
 void Container::cls() {
-    // Cleared in place: a control that repaints its face often keeps its one bitmap.
+    // Cleared in place, and only where something was drawn: nothing to make for an empty one.
     if (keptImage_) {
         MemoryDc dc;
         SelectedObject selectImage(dc.get(), keptImage_.get());
-        const RECT all{0, 0, keptSize_.cx, keptSize_.cy};
-        GdiObject<HBRUSH> background(CreateSolidBrush(backColour_));
-        FillRect(dc.get(), &all, background.get());
+        fillWithColour(dc.get(), RECT{0, 0, keptSize_.cx, keptSize_.cy}, backColour_);
     }
     refresh();
 }
@@ -145,9 +146,7 @@ Container::KeptCanvas::~KeptCanvas() {
 }
 
 void Container::paintSurface(HDC dc, int width, int height) {
-    const RECT all{0, 0, width, height};
-    GdiObject<HBRUSH> background(CreateSolidBrush(backColour_));
-    FillRect(dc, &all, background.get());
+    fillWithColour(dc, RECT{0, 0, width, height}, backColour_);
     if (keptImage_) {
         MemoryDc kept(dc);
         SelectedObject selectKept(kept.get(), keptImage_.get());
