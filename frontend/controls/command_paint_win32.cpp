@@ -34,16 +34,6 @@ TRIVERTEX vertexOf(const GradientVertex& vertex) {
     return out;
 }
 
-// Height in pixels of one line of text in `font`.
-int lineHeightPixels(const forms::FontDescription& font) {
-    forms::ScreenDc screen;
-    forms::GdiObject<HFONT> made(forms::createFont(font));
-    if (!screen.get() || !made) return 0;
-    forms::SelectedObject select(screen.get(), made.get());
-    TEXTMETRICA metrics{};
-    return GetTextMetricsA(screen.get(), &metrics) ? metrics.tmHeight : 0;
-}
-
 }  // namespace
 
 void Command::DrawFace(StatePicture picture) {
@@ -114,7 +104,7 @@ void Command::fitCaptionFont() {
     LblMsg.setFont(font);
     const forms::App& app = forms::App::current();
     LblMsg.move(LblMsg.left(), LblMsg.top(), pixelsToTwips(scaleWidth(), app.dpiX()),
-                pixelsToTwips(lineHeightPixels(font), app.dpiY()));
+                pixelsToTwips(LblMsg.lineHeightPixels(), app.dpiY()));
     captionFitted_ = true;
 }
 

@@ -66,12 +66,24 @@ void LabelControl::setAutoSize(bool autoSize) {
     fitToText();
 }
 
+HGDIOBJ LabelControl::fontObject() {
+    if (!madeFont_) madeFont_.reset(createFont(font_));
+    return madeFont_ ? static_cast<HGDIOBJ>(madeFont_.get()) : GetStockObject(DEFAULT_GUI_FONT);
+}
+
+int LabelControl::lineHeightPixels() {
+    ScreenDc screen;
+    if (!screen.get()) return 0;
+    SelectedObject selectFont(screen.get(), fontObject());
+    TEXTMETRICA metrics{};
+    return GetTextMetricsA(screen.get(), &metrics) ? metrics.tmHeight : 0;
+}
+
 void LabelControl::fitToText() {
     if (!autoSize_) return;
-    if (!madeFont_) madeFont_.reset(createFont(font_));
     ScreenDc screen;
     if (!screen.get()) return;
-    SelectedObject selectFont(screen.get(), madeFont_ ? static_cast<HGDIOBJ>(madeFont_.get()) : GetStockObject(DEFAULT_GUI_FONT));
+    SelectedObject selectFont(screen.get(), fontObject());
     RECT text{0, 0, 0, 0};
     DrawTextA(screen.get(), caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_CALCRECT | DT_NOPREFIX);
     const App& app = App::current();
@@ -89,8 +101,7 @@ void LabelControl::paint(HDC dc, const RECT& area) {
         FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         InflateRect(&text, -2, -1);
     }
-    if (!madeFont_) madeFont_.reset(createFont(font_));
-    SelectedObject selectFont(dc, madeFont_ ? static_cast<HGDIOBJ>(madeFont_.get()) : GetStockObject(DEFAULT_GUI_FONT));
+    SelectedObject selectFont(dc, fontObject());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, enabled_ ? foreColour_ : GetSysColor(COLOR_GRAYTEXT));
     UINT format = DT_WORDBREAK | DT_NOPREFIX;

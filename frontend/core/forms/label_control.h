@@ -32,11 +32,15 @@ public:
     // Sized to its text: from now on the label's width and height follow its caption in its
     // font, one line per line of the caption; the top-left corner stays.
     void setAutoSize(bool autoSize);
+    // Height in pixels of one line of text in the label's font.
+    int lineHeightPixels();
 
     void paint(HDC dc, const RECT& area) override;
 
 private:
     void fitToText();
+    // The label's font as a GDI object, made at its first use after a change.
+    HGDIOBJ fontObject();
 
     std::string caption_;
     COLORREF foreColour_ = RGB(0, 0, 0);
