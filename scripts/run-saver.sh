@@ -20,30 +20,13 @@ cmake --preset $preset >/dev/null
 cmake --build --preset $preset -j "$(nproc)" --target corvessa_renderer corvessa_scr
 
 state=$PWD/build/$preset/run-wine
-mkdir -p "$state"
 here=$PWD/tests/harness
-xvfb_pid=
-cleanup() {
-    source "$here/wine-env.sh" "$state"
-    "$WINESERVER" -k 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -f "$state/display"
-}
-trap cleanup EXIT
-
-if [ -z "${DISPLAY:-}" ]; then
-    fifo=$state/displayfd; rm -f "$fifo"; mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    read -r -t 30 num <"$fifo"; rm -f "$fifo"
-    echo ":$num" >"$state/display"
-fi
-source "$here/wine-env.sh" "$state"
-source "$here/make-prefix.sh"
-corvessa_make_prefix
-
 bin=build/$preset/bin
-if [ -n "$xvfb_pid" ]; then
+if [ -z "${DISPLAY:-}" ]; then
+    # The tests' own session: prefix, virtual display and Wine server, all ended afterwards.
+    trap '"$here/session.sh" stop "$state" >/dev/null' EXIT
+    CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 "$here/session.sh" start "$state" >/dev/null
+    source "$here/wine-env.sh" "$state"
     env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s >/dev/null 2>&1 &
     saver=$!
     sleep "$seconds"
@@ -53,6 +36,11 @@ if [ -n "$xvfb_pid" ]; then
     xdotool key space
     wait "$saver" || true
 else
+    mkdir -p "$state"
+    source "$here/wine-env.sh" "$state"
+    source "$here/make-prefix.sh"
+    corvessa_make_prefix
+    trap '"$WINESERVER" -k 2>/dev/null || true' EXIT
     echo "Corvessa runs on $DISPLAY: move the mouse or press a key to end it."
     env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s
 fi

@@ -38,8 +38,8 @@ start_xvfb() {
     Xvfb -displayfd 3 -screen 0 "${CORVESSA_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
         3>"$fifo" >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
-    local num
-    read -r -t 30 num <"$fifo"
+    local num=
+    read -r -t 30 num <"$fifo" || true
     rm -f "$fifo"
     [ -n "$num" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
     echo ":$num" >"$state/display"
