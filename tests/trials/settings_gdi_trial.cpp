@@ -111,12 +111,8 @@ bool settingsGdiHandles(int count) {
                   "hover not shown within 2 s", "leave not shown within 2 s", "row change not shown",
                   "GDI objects gained", "handles gained", "not closed by its cancel button"};
     e2e::Process frontEnd;
-    HWND window = nullptr;
-    if (frontEnd.start(scenario::saverCommand(folder, "/c"), folder)) {
-        window = scenario::waitForWindowOfProcess("<Corvessa>", frontEnd.id(), 15000);
-    }
-    const bool shown = window && msUntil([&] { return IsWindowVisible(window) != FALSE; }, 10000) >= 0;
-    if (shown) e2e::waitUntilIdle(window);
+    HWND window = scenario::openSettingsDialog(frontEnd, folder);
+    const bool shown = window != nullptr;
     faults.count("dialog not shown within 15 s", !shown);
     WorkedDialog dialog(faults);
     faults.count("controls not found", shown && !dialog.find(window));

@@ -13,8 +13,6 @@
 namespace trials {
 namespace {
 
-constexpr const char kDialogTitle[] = "<Corvessa>";
-
 // The middle of the window's close box, found by asking the window what lies under each point
 // of its title bar: the layout of the frame belongs to the system, not to the dialog.
 bool findCloseBox(HWND window, POINT& middle) {
@@ -47,15 +45,10 @@ bool settingsOpenCancel(int count) {
     for (int cycle = 0; cycle < count; ++cycle) {
         e2e::Process frontEnd;
         const double begun = e2e::nowMs();
-        HWND dialog = nullptr;
-        if (frontEnd.start(scenario::saverCommand(folder, "/c"), folder)) {
-            dialog = scenario::waitForWindowOfProcess(kDialogTitle, frontEnd.id(), 15000);
-        }
-        // Found as soon as it is made; it can be used once shown and idle.
-        if (!dialog || msUntil([&] { return IsWindowVisible(dialog) != FALSE; }, 10000) < 0) {
+        HWND dialog = scenario::openSettingsDialog(frontEnd, folder);
+        if (!dialog) {
             faults.count("dialog not shown within 15 s");
         } else {
-            e2e::waitUntilIdle(dialog);
             toShown.add(e2e::nowMs() - begun);
             POINT box{};
             if (!findCloseBox(dialog, box)) {

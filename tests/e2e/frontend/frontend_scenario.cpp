@@ -132,4 +132,13 @@ HWND waitForWindowOfProcess(const char* title, DWORD processId, DWORD timeoutMs)
     return nullptr;
 }
 
+HWND openSettingsDialog(e2e::Process& frontEnd, const std::string& folder) {
+    if (!frontEnd.start(saverCommand(folder, "/c"), folder)) return nullptr;
+    // Found as soon as it is made; it can be used once shown and idle.
+    HWND dialog = waitForWindowOfProcess("<Corvessa>", frontEnd.id(), 15000);
+    if (!dialog || !e2e::waitFor([&] { return IsWindowVisible(dialog) != FALSE; }, 10000)) return nullptr;
+    e2e::waitUntilIdle(dialog);
+    return dialog;
+}
+
 }  // namespace scenario

@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 
+#include "process.h"
+
 namespace scenario {
 
 enum class Renderer { StandIn, Real, None };
@@ -67,5 +69,9 @@ MessageBoxView waitForMessageBox(const char* caption, DWORD timeoutMs);
 
 // The first window with `title` that belongs to process `processId`, within `timeoutMs`.
 HWND waitForWindowOfProcess(const char* title, DWORD processId, DWORD timeoutMs);
+
+// Starts Corvessa.scr /c from `folder` as `frontEnd` and waits for its dialog "<Corvessa>" to
+// be made (15 s), shown (10 s) and idle; the dialog, or nothing when it did not come.
+HWND openSettingsDialog(e2e::Process& frontEnd, const std::string& folder);
 
 }  // namespace scenario

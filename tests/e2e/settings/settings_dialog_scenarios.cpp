@@ -72,10 +72,8 @@ struct Dialog {
     HWND cancel = nullptr;      // "ｷｬﾝｾﾙ"
 
     bool open(const std::string& folder) {
-        if (!process.start(scenario::saverCommand(folder, "/c"), folder)) return false;
-        window = scenario::waitForWindowOfProcess("<Corvessa>", process.id(), 15000);
-        if (!window || !e2e::waitFor([&] { return IsWindowVisible(window) != FALSE; })) return false;
-        e2e::waitUntilIdle(window);
+        window = scenario::openSettingsDialog(process, folder);
+        if (!window) return false;
         panel = FindWindowExA(window, nullptr, "CorvessaPictureBox", nullptr);
         trackBox = FindWindowExA(panel, nullptr, "ComboBox", nullptr);
         const std::vector<HWND> inPanel = childrenOfClass(panel, "CorvessaUserControl");
