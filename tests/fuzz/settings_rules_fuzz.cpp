@@ -30,24 +30,14 @@ private:
     std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 // The setting a stored number must give, by another reading: strtod over text that holds only
 // the characters of a decimal number, which must then take all of it, rounded down. The largest
 // double not above the number has the number's floor, since every integer of the range is a
 // double; rounded to nearest, 5.99999999999999999999 would read as 6.
 std::int16_t expectedNumber(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
-    const std::string number = text.substr(begin, end - begin);
-    if (number.empty() || number.find_first_not_of("0123456789+-.eE") != std::string::npos) return 0;
-    char* stop = nullptr;
-    std::fesetround(FE_DOWNWARD);  // glibc's strtod honours it
-    const double value = std::floor(std::strtod(number.c_str(), &stop));
-    std::fesetround(FE_TONEAREST);
-    if (stop != number.c_str() + number.size()) return 0;
+    const std::optional<double> reading = strtodReading(text, FE_DOWNWARD);
+    if (!reading) return 0;
+    const double value = std::floor(*reading);
     return value >= -32768.0 && value <= 32767.0 ? static_cast<std::int16_t>(value) : 0;
 }
 

@@ -13,31 +13,9 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-// `number` converted whole under a rounding mode (glibc's strtod honours it); nothing when the
-// conversion stops before the end.
-std::optional<double> converted(const std::string& number, int roundingMode) {
-    std::fesetround(roundingMode);
-    char* stop = nullptr;
-    const double value = std::strtod(number.c_str(), &stop);
-    std::fesetround(FE_TONEAREST);
-    if (stop != number.c_str() + number.size()) return std::nullopt;
-    return value;
-}
-
 TrackFromText expectedTrack(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
-    const std::string number = text.substr(begin, end - begin);
-    // Keeps "inf", "nan", hexadecimal and whitespace of other kinds away from strtod.
-    if (number.empty() || number.find_first_not_of("0123456789+-.eE") != std::string::npos) {
-        return {TrackTextKind::NotNumeric, 0};
-    }
-    const std::optional<double> low = converted(number, FE_DOWNWARD);
-    const std::optional<double> high = converted(number, FE_UPWARD);
+    const std::optional<double> low = strtodReading(text, FE_DOWNWARD);
+    const std::optional<double> high = strtodReading(text, FE_UPWARD);
     if (!low || !high) return {TrackTextKind::NotNumeric, 0};
     double nearest = std::nearbyint(*low);  // halves to even in the default mode
     // Inexact: the value lies strictly between the neighbours *low and *high. Every half
