@@ -23,8 +23,7 @@ std::string errorDescription(std::uint32_t code) {
 
 // A position as one word, its first: a position with blanks in it (a drive's reply) would put
 // words of its own into the play command, "wait" among them, which would hold the front end's
-// one thread until the disc ends. A position of blanks alone stays empty, and the command
-// fails as it would have.
+// one thread until the disc ends. A position of blanks alone counts as none, like an empty one.
 std::string positionWord(const std::string& position) {
     const auto isSeparator = [](unsigned char c) { return c <= ' '; };
     const auto begin = std::find_if_not(position.begin(), position.end(), isSeparator);
@@ -60,8 +59,10 @@ std::string MCI_Query(const std::string& command) {
 
 std::int32_t MCI_Play(const std::string& device, const std::string& start, const std::string& end) {
     std::string command = "play " + device;
-    if (!start.empty()) command += " from " + positionWord(start);
-    if (!end.empty()) command += " to " + positionWord(end);
+    const std::string from = positionWord(start);
+    const std::string to = positionWord(end);
+    if (!from.empty()) command += " from " + from;
+    if (!to.empty()) command += " to " + to;
     std::string discarded;
     return MCI_Send(command, discarded);
 }

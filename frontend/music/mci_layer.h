@@ -16,6 +16,6 @@ std::int32_t MCI_Send(const std::string& command, std::string& output);
 // The reply of `command`, or "Error:" and the result code in decimal when it fails.
 std::string MCI_Query(const std::string& command);
 
-// Sends "play <device>" with " from <start>" and " to <end>" for the positions given (empty =
-// not given); each position goes in as its first word. Gives MCI_Send's result.
+// Sends "play <device>" with " from <start>" and " to <end>" for the positions given (empty
+// or blank: not given); each position goes in as its first word. Gives MCI_Send's result.
 std::int32_t MCI_Play(const std::string& device, const std::string& start, const std::string& end);

@@ -87,11 +87,13 @@ TEST_F(MciPlayTest, BuildsOneCommandPerShapeOfPositions) {
     MCI_Play("cdaudio", "", "04:00:00:00");
     MCI_Play("cdaudio", "", "");
     MCI_Play("cdaudio", " 03:00:00:00 wait", "04:00:00:00 notify");
+    MCI_Play("cdaudio", " \t", "");
     EXPECT_THAT(mci.commands(), ElementsAre("play cdaudio from 03:00:00:00 to 04:00:00:00",
                                             "play cdaudio from 03:00:00:00",
                                             "play cdaudio to 04:00:00:00",
                                             "play cdaudio",
-                                            "play cdaudio from 03:00:00:00 to 04:00:00:00"));
+                                            "play cdaudio from 03:00:00:00 to 04:00:00:00",
+                                            "play cdaudio"));
 }
 
 TEST_F(MciPlayTest, GivesTheResultOfTheSend) {
