@@ -17,6 +17,7 @@ mkdir -p "$state"
 state=$(cd "$state" && pwd)
 source "$here/wine-env.sh" "$state"
 source "$here/make-prefix.sh"
+source "$here/pid-file.sh"
 
 xorg=/usr/lib/xorg/Xorg
 
@@ -25,16 +26,7 @@ stop_session() {
         "$WINESERVER" -k 2>/dev/null || true
         "$WINESERVER" -w 2>/dev/null || true
     fi
-    local f=$state/xorg.pid
-    if [ -f "$f" ]; then
-        local pid; pid=$(cat "$f")
-        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-            kill "$pid" 2>/dev/null || true
-            for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-            kill -9 "$pid" 2>/dev/null || true
-        fi
-        rm -f "$f"
-    fi
+    corvessa_end_pid_file "$state/xorg.pid"
     rm -f "$state/display"
 }
 

@@ -114,6 +114,13 @@ bool waitForMonitors(int count) {
     return waitFor([&] { return GetSystemMetrics(SM_CMONITORS) == count; }, 10000);
 }
 
+void expectAKeyEndsIt(RunningRenderer& renderer) {
+    pressKey(renderer.window(), VK_SPACE);
+    const auto code = renderer.waitForClose();
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, 0u);
+}
+
 class SeveralMonitors : public testing::Test {
 protected:
     void SetUp() override {
@@ -171,10 +178,7 @@ TEST_F(SeveralMonitors, EveryMonitorIsCoveredAndAnimatedAroundItsOwnCentre) {
     expectAnimatedAroundItsCentre(kPrimary, "primary");
     expectAnimatedAroundItsCentre(kLeft, "left");
     expectAnimatedAroundItsCentre(kAbove, "above");
-    pressKey(renderer.window(), VK_SPACE);
-    const auto code = renderer.waitForClose();
-    ASSERT_TRUE(code.has_value());
-    EXPECT_EQ(*code, 0u);
+    expectAKeyEndsIt(renderer);
 }
 
 TEST_F(SeveralMonitors, AMonitorSwitchedOffAndOnWhileItRunsStaysCoveredAndAnimated) {
@@ -216,10 +220,7 @@ TEST_F(SeveralMonitors, AMonitorSwitchedOffAndOnWhileItRunsStaysCoveredAndAnimat
     expectAnimatedAroundItsCentre(kLeft, "left, back on");
     expectAnimatedAroundItsCentre(kPrimary, "primary, left back on");
 
-    pressKey(renderer.window(), VK_SPACE);
-    const auto code = renderer.waitForClose();
-    ASSERT_TRUE(code.has_value());
-    EXPECT_EQ(*code, 0u);
+    expectAKeyEndsIt(renderer);
 }
 
 }  // namespace
