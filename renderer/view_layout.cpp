@@ -4,6 +4,7 @@
 #include "frame_rules.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -73,11 +74,13 @@ ViewLayout layoutViews(const std::vector<MonitorRecord>& monitors, const ScreenR
     }
     const size_t primary = primaryIndex(usable);
     for (size_t i = 0; i < usable.size(); ++i) usable[i].primary = i == primary;
-    // A stable order for the others, whatever order the system enumerates them in.
-    std::stable_sort(usable.begin(), usable.end(), [](const MonitorRecord& a, const MonitorRecord& b) {
+    // A fixed order for the others, whatever order the system enumerates them in. Mirrors are
+    // gone, so no two monitors share a rectangle.
+    std::sort(usable.begin(), usable.end(), [](const MonitorRecord& a, const MonitorRecord& b) {
         if (a.primary != b.primary) return a.primary;
-        if (a.bounds.left != b.bounds.left) return a.bounds.left < b.bounds.left;
-        return a.bounds.top < b.bounds.top;
+        const ScreenRect& x = a.bounds;
+        const ScreenRect& y = b.bounds;
+        return std::tie(x.left, x.top, x.right, x.bottom) < std::tie(y.left, y.top, y.right, y.bottom);
     });
 
     ViewLayout layout;

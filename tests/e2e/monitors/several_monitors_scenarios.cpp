@@ -106,7 +106,8 @@ void expectAnimatedAroundItsCentre(const RECT& monitor, const char* name) {
 
 int saverWindows() {
     int n = 0;
-    for (HWND w = FindWindowA(nullptr, kRendererTitle); w; w = FindWindowExA(nullptr, w, nullptr, kRendererTitle)) ++n;
+    HWND w = FindWindowA(nullptr, kRendererTitle);
+    for (; w; w = FindWindowExA(nullptr, w, nullptr, kRendererTitle)) ++n;
     return n;
 }
 
