@@ -8,12 +8,14 @@ target_sources(corvessa_renderer_core PRIVATE
     sprite_texture.cpp
     particle_streams.cpp
     animation_state.cpp
+    view_animations.cpp
     frame_rules.cpp
 )
 
 add_library(corvessa_renderer_gl STATIC
     scene_setup_gl.cpp
     frame_drawing_gl.cpp
+    view_drawing_gl.cpp
 )
 target_link_libraries(corvessa_renderer_gl PUBLIC corvessa_renderer_core)
 

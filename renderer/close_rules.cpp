@@ -42,6 +42,11 @@ SaverReaction CloseRules::closeVerdict(bool mayClose, ScreenPoint cursorNow) {
 
 SaverReaction CloseRules::mouseMove(ScreenPoint cursorNow) {
     if (passwordActive_) return SaverReaction{};
+    if (systemMovePending_) {
+        systemMovePending_ = false;
+        baseline_ = cursorNow;
+        return SaverReaction{};
+    }
     // The first move message is the system telling the window where the pointer is, not the
     // user: it only arms the rules for the next one.
     if (firstMoveSeen_) {

@@ -39,6 +39,14 @@ public:
 
     void resetBaseline(ScreenPoint cursor) { baseline_ = cursor; }
 
+    // The monitors changed: the system may move the pointer onto a monitor that remains, and
+    // that is not the user. `cursorNow` becomes the baseline, and the next move message only
+    // moves the baseline again; a real move after that closes as before.
+    void displayChanged(ScreenPoint cursorNow) {
+        baseline_ = cursorNow;
+        systemMovePending_ = true;
+    }
+
     // WM_CLOSE, from the window itself or from outside.
     SaverReaction closeRequest();
     // Outcome of the password check that closeRequest() asked for; `cursorNow` becomes the
@@ -62,6 +70,7 @@ private:
     bool passwordActive_ = false;
     bool closeArmed_ = false;     // set by the first close-worthy action; never cleared
     bool firstMoveSeen_ = false;  // set by the first move message; never cleared
+    bool systemMovePending_ = false;  // the next move may be the system's, after a display change
 };
 
 // True for the system commands the saver swallows: switching to the next or previous window,

@@ -1,12 +1,13 @@
-// The OpenGL side of the saver window: binds a rendering context to the window, builds the
-// animation, presents each frame, and releases everything in the reverse order.
+// The OpenGL side of the saver window: binds one rendering context to the window over every
+// monitor, builds an animation per monitor, presents each frame with one swap, and releases
+// everything in the reverse order.
 #include "renderer_hooks_win32.h"
 
-#include "frame_drawing_gl.h"
 #include "pixel_format_win32.h"
 #include "random15.h"
 #include "renderer_settings.h"
-#include "scene_setup_gl.h"
+#include "saver_window_win32.h"
+#include "view_drawing_gl.h"
 
 #include <cstdint>
 #include <ctime>
@@ -18,7 +19,7 @@ struct OpenGlWindowState {
     HDC deviceContext = nullptr;
     HGLRC renderingContext = nullptr;
     SpriteTexture sprite{};
-    AnimationState animation;
+    ViewAnimations views;
     bool animationBuilt = false;
 };
 
@@ -29,9 +30,10 @@ OpenGlWindowState& glState() {
 
 void seedFromClock() { startRandom15(static_cast<std::uint32_t>(std::time(nullptr))); }
 
-// Follows the display's refresh where the driver can, instead of spinning a core at
-// thousands of frames per second. Without the extension the loop runs unpaced, as designed.
-void askForSwapInterval() {
+// Lets the display's refresh pace the frames where the driver can: every refresh at 60 Hz,
+// every n-th where the rate is n times 60, so frames land on refreshes without judder. The
+// message loop's own timer keeps the rate where the driver ignores it or the rate is odd.
+void askForSwapInterval(int interval) {
     using SwapIntervalProc = BOOL(WINAPI*)(int);
     PROC proc = wglGetProcAddress("wglSwapIntervalEXT");
     if (proc == nullptr) {
@@ -39,7 +41,7 @@ void askForSwapInterval() {
     }
     // wglGetProcAddress hands back a generic pointer that must be cast to the real type.
     auto swapInterval = reinterpret_cast<SwapIntervalProc>(reinterpret_cast<void*>(proc));
-    swapInterval(1);
+    swapInterval(interval);
 }
 
 }  // namespace
@@ -51,24 +53,30 @@ bool initOpenGL(HWND hwnd) {
     gl.deviceContext = GetDC(hwnd);
     selectPixelFormat(gl.deviceContext);
     gl.renderingContext = wglCreateContext(gl.deviceContext);
-    RECT client{};
-    GetClientRect(hwnd, &client);
     // Failures here are not tested on purpose: without a context the GL calls below do
     // nothing and the window stays black, while its close rules keep working.
     wglMakeCurrent(gl.deviceContext, gl.renderingContext);
-    askForSwapInterval();
+    const SaverWindowState& window = saverWindowState();
+    askForSwapInterval(window.swapInterval);
+    gl.animationBuilt = setupViews(window.layout, rendererSettings(), gl.sprite, gl.views);
+    return gl.animationBuilt;
+}
 
-    const RendererSettings& settings = rendererSettings();
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    gl.animationBuilt = setupAnimation(width, height, settings, gl.sprite, gl.animation);
+bool relayoutOpenGL(HWND) {
+    OpenGlWindowState& gl = glState();
+    const SaverWindowState& window = saverWindowState();
+    askForSwapInterval(window.swapInterval);
+    clearWindow(window.layout);
+    // New monitors' animations start from the clock, as the first ones did.
+    const auto seed = static_cast<std::uint32_t>(std::time(nullptr));
+    gl.animationBuilt = relayoutViewAnimations(gl.views, window.layout, rendererSettings(), seed);
     return gl.animationBuilt;
 }
 
 void shutdownOpenGL(HWND hwnd) {
     OpenGlWindowState& gl = glState();
     gl.animationBuilt = false;
-    gl.animation = AnimationState{};
+    gl.views = ViewAnimations{};
     // The display list and the texture go with the context.
     if (gl.renderingContext != nullptr) {
         wglMakeCurrent(nullptr, nullptr);
@@ -86,6 +94,6 @@ void drawFrame() {
     if (!gl.animationBuilt) {
         return;
     }
-    renderFrame(gl.animation);
+    renderViews(gl.views);
     wglSwapLayerBuffers(gl.deviceContext, WGL_SWAP_MAIN_PLANE);
 }

@@ -16,6 +16,8 @@ constexpr float kUnitFactor = 3.0518509e-05f;
 
 void seedRandom15(std::uint32_t seed) { generatorState() = seed; }
 
+std::uint32_t random15State() { return generatorState(); }
+
 int random15() {
     std::uint32_t& state = generatorState();
     // Unsigned arithmetic wraps modulo 2^32, which is what the sequence is defined by.

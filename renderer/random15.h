@@ -7,6 +7,9 @@
 // Sets the generator's 32-bit state.
 void seedRandom15(std::uint32_t seed);
 
+// The generator's 32-bit state, for handing the generator from one animation to another.
+std::uint32_t random15State();
+
 // Advances the state and returns a whole number from 0 to 32767.
 int random15();
 

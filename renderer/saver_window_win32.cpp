@@ -2,8 +2,11 @@
 // lifecycle messages. Input is handled in saver_input_win32.cpp.
 #include "saver_window_win32.h"
 
+#include "monitor_layout_win32.h"
 #include "renderer_hooks_win32.h"
 #include "renderer_resources.h"
+
+#include <utility>
 
 namespace {
 
@@ -64,9 +67,11 @@ int runSaverWindow(HINSTANCE instance) {
     SaverWindowState& state = saverWindowState();
     state.instance = instance;
     const WNDCLASSA windowClass = saverWindowClass(instance);
-    // The display mode in force is kept: the window simply covers the primary screen.
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+    // The display mode in force is kept: the window simply covers every monitor, which on
+    // one monitor is exactly the primary screen.
+    state.layout = currentViewLayout();
+    state.swapInterval = swapIntervalFor(primaryRefreshRate());
+    const ScreenRect& r = state.layout.window;
 
     if (handOverToStartingSaver()) return 0;
 
@@ -74,8 +79,8 @@ int runSaverWindow(HINSTANCE instance) {
     if (!registration.registered()) return kExitClassNotRegistered;
 
     HWND window = CreateWindowExA(WS_EX_TOPMOST, kSaverClassName, kSaverCreationTitle,
-                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                                  width, height, nullptr, nullptr, instance, nullptr);
+                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left,
+                                  r.top, r.width(), r.height(), nullptr, nullptr, instance, nullptr);
     if (!window) return state.startFailed ? kExitRendererNotStarted : kExitWindowNotCreated;
     SetForegroundWindow(window);
     return runMessageLoop();
@@ -99,6 +104,18 @@ void stopRenderer(HWND hwnd) {
     if (!state.openGLStarted) return;
     state.openGLStarted = false;
     shutdownOpenGL(hwnd);
+}
+
+void followDisplayChange(HWND hwnd) {
+    SaverWindowState& state = saverWindowState();
+    state.closeRules.displayChanged(cursorPosition(state.closeRules.baseline()));
+    ViewLayout next = currentViewLayout();
+    state.swapInterval = swapIntervalFor(primaryRefreshRate());
+    if (sameLayout(next, state.layout)) return;
+    state.layout = std::move(next);
+    placeSaverWindow(hwnd, state.layout);
+    // Without an animation for every monitor one would stand still or uncovered: end instead.
+    if (state.rendererReady && !relayoutOpenGL(hwnd)) DestroyWindow(hwnd);
 }
 
 namespace {
@@ -125,6 +142,13 @@ LRESULT saverWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_SYSCOMMAND:
         if (isSwallowedSystemCommand(static_cast<std::uint32_t>(wParam))) return 0;
         break;
+    case WM_DISPLAYCHANGE:
+        followDisplayChange(hwnd);
+        break;
+    case WM_DPICHANGED:
+        // The suggested rectangle would fit the window to one monitor: keep covering them all.
+        followDisplayChange(hwnd);
+        return 0;
     default:
         break;
     }

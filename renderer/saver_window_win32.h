@@ -3,6 +3,8 @@
 #pragma once
 
 #include "close_rules.h"
+#include "frame_pacer.h"
+#include "view_layout.h"
 
 #include <windows.h>
 
@@ -14,6 +16,9 @@ struct SaverWindowState {
     bool openGLStarted = false;  // initOpenGL was called and shutdownOpenGL is still due
     bool startFailed = false;    // the animation could not be built during WM_CREATE
     CloseRules closeRules;
+    ViewLayout layout;     // the monitors the window covers now, one view each
+    int swapInterval = 1;  // refreshes per frame, from the primary monitor's refresh rate
+    FramePacer pacer;
 };
 
 SaverWindowState& saverWindowState();
@@ -46,7 +51,12 @@ int verifyScreenSaverPassword(HWND hwnd);
 bool startRenderer(HWND hwnd);
 void stopRenderer(HWND hwnd);
 
-// Draws frames back to back while the queue is empty; returns the WM_QUIT wParam.
+// The monitors changed (or may have): covers and animates the new layout. Never ends the
+// saver by itself; the system's own move of the pointer is not taken for the user's.
+void followDisplayChange(HWND hwnd);
+
+// Draws a frame whenever one is due and the queue is empty, and otherwise waits on the queue
+// so that input is handled at once; returns the WM_QUIT wParam.
 int runMessageLoop();
 void idleFrame();
 

@@ -66,14 +66,17 @@ void setupSprites(const RendererSettings& settings, SpriteTexture& sprite) {
 
 }  // namespace
 
-void setupScene(int width, int height, const RendererSettings& settings, SpriteTexture& sprite) {
-    glViewport(0, 0, width, height);
+void setProjection(float aspect) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(kFieldOfViewDegrees, static_cast<double>(viewAspect(width, height)), kNearPlane,
-                   kFarPlane);
+    gluPerspective(kFieldOfViewDegrees, static_cast<double>(aspect), kNearPlane, kFarPlane);
     glTranslatef(0.0f, 0.0f, -kViewerDistance);
     glMatrixMode(GL_MODELVIEW);
+}
+
+void setupScene(int width, int height, const RendererSettings& settings, SpriteTexture& sprite) {
+    glViewport(0, 0, width, height);
+    setProjection(viewAspect(width, height));
     glLoadIdentity();
 
     if (settings.geometryKind == 0) {

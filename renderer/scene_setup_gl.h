@@ -7,6 +7,10 @@
 #include "renderer_settings.h"
 #include "sprite_texture.h"
 
+// The fixed perspective for a view of this width / height, viewer included; leaves the
+// modelview matrix selected.
+void setProjection(float aspect);
+
 // Sets the viewport to width x height pixels and the fixed perspective, leaves the modelview
 // matrix selected and clean, clears the picture, and prepares display list 1 (and, for
 // sprites, texture object 1 from `sprite`, which the caller keeps for the whole run).

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the native and x86_64 Windows presets and runs every benchmark: native ones directly,
-# Windows ones under Wine in a virtual display. Prints figures; asserts nothing.
+# Windows ones under Wine in a virtual display, then the renderer's pace (scripts/pace.sh).
+# Prints figures; asserts nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -17,3 +18,5 @@ done
 for b in $(find build/win64/bench -type f -name 'bench_*.exe' | sort); do
     echo "=== $b (under Wine)"; CORVESSA_WINE_STATE=$PWD/$state tests/harness/wine-run.sh "$b"
 done
+echo "=== the renderer's pace under Wine, measured from outside (scripts/pace.sh)"
+scripts/pace.sh

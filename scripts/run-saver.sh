@@ -3,12 +3,23 @@
 # or with --win32 the i686 one that users install (where this machine runs 32-bit code).
 # With $DISPLAY set it runs there until you move the mouse or press a key. Without a display it
 # runs in a virtual one for a few seconds, saves a screenshot and ends the saver with a key press.
-# Usage: run-saver.sh [--win32] [seconds] [screenshot.png]
+# With --monitors 2 (or 3) the virtual display has that many monitors (Xorg's dummy driver: a
+# 1280x720 primary, a 1024x768 monitor left of it, and an 800x600 one above it for 3), and the
+# screenshot shows them all, as X arranges them.
+# Usage: run-saver.sh [--win32] [--monitors 2|3] [seconds] [screenshot.png]
 #        (defaults: 8 s, build/<win64|win32>/saver-screenshot.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=win64
-if [ "${1:-}" = --win32 ]; then preset=win32; shift; fi
+monitors=1
+while [ $# -gt 0 ]; do
+    case $1 in
+    --win32) preset=win32; shift ;;
+    --monitors) monitors=$2; shift 2 ;;
+    *) break ;;
+    esac
+done
+case $monitors in 1|2|3) ;; *) echo "--monitors takes 2 or 3" >&2; exit 2 ;; esac
 seconds=${1:-8}
 shot=${2:-build/$preset/saver-screenshot.png}
 scripts/install-deps.sh run
@@ -22,7 +33,23 @@ cmake --build --preset $preset -j "$(nproc)" --target corvessa_renderer corvessa
 state=$PWD/build/$preset/run-wine
 here=$PWD/tests/harness
 bin=build/$preset/bin
-if [ -z "${DISPLAY:-}" ]; then
+if [ "$monitors" != 1 ]; then
+    # A session of its own on Xorg's dummy driver; it needs no display of yours.
+    state=$PWD/build/$preset/run-wine-monitors
+    trap '"$here/monitors-session.sh" stop "$state" >/dev/null' EXIT
+    "$here/monitors-session.sh" start "$state" "$monitors" >/dev/null ||
+        { echo "the several-monitor session did not start: $(cat "$state/skipped" 2>/dev/null)" >&2; exit 1; }
+    source "$here/wine-env.sh" "$state"
+    env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s >/dev/null 2>&1 &
+    saver=$!
+    sleep "$seconds"
+    # The X root holds every monitor, the left one at x 0; only the monitors' bounding box.
+    if [ "$monitors" = 2 ]; then size=2304x768; else size=2304x1368; fi
+    import -display "$DISPLAY" -window root -crop "$size+0+0" +repage "$shot"
+    echo "screenshot: $shot"
+    xdotool key space
+    wait "$saver" || true
+elif [ -z "${DISPLAY:-}" ]; then
     # The tests' own session: prefix, virtual display and Wine server, all ended afterwards.
     trap '"$here/session.sh" stop "$state" >/dev/null' EXIT
     CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 "$here/session.sh" start "$state" >/dev/null

@@ -1,15 +1,16 @@
-// corvessa-frames --seed S --frames N --size WxH --out DIR [--every K] [--bench]: renders the
-// renderer's frames off-screen with its very set-up and drawing code and writes PNG files
-// (frame-000001.png, ...); with --bench it prints frames per second and the simulation's
-// cost per frame instead of (or besides) writing pictures.
+// corvessa-frames --seed S --frames N --size WxH --out DIR [--every K] [--monitors M] [--bench]:
+// renders the renderer's frames off-screen with its very set-up and drawing code and writes
+// PNG files (frame-000001.png, ...); with --monitors, M monitors of WxH side by side, each
+// with its own view, as the renderer draws on several monitors. With --bench it prints frames
+// per second and the simulation's cost per frame instead of (or besides) writing pictures.
 #include "animation_state.h"
-#include "frame_drawing_gl.h"
 #include "offscreen_canvas.h"
 #include "png_file.h"
 #include "random15.h"
 #include "renderer_settings.h"
-#include "scene_setup_gl.h"
 #include "tool_options.h"
+#include "view_drawing_gl.h"
+#include "view_layout.h"
 
 #include <GL/gl.h>
 
@@ -30,6 +31,19 @@ std::string framePath(const std::string& dir, int frame) {
     char name[32];
     std::snprintf(name, sizeof name, "frame-%06d.png", frame);
     return dir + "/" + name;
+}
+
+// `count` monitors of width x height in a row, the first one the primary.
+ViewLayout monitorsInARow(int count, int width, int height) {
+    std::vector<MonitorRecord> monitors;
+    for (int i = 0; i < count; ++i) {
+        MonitorRecord m;
+        m.bounds = ScreenRect{i * width, 0, (i + 1) * width, height};
+        m.primary = i == 0;
+        m.deviceName = "monitor " + std::to_string(i + 1);
+        monitors.push_back(m);
+    }
+    return layoutViews(monitors, monitors.front().bounds);
 }
 
 // The simulation alone, for as many frames as were drawn, from the same seed.
@@ -57,19 +71,20 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr,
                      "corvessa-frames: %s\nusage: corvessa-frames --seed S --frames N --size WxH "
-                     "--out DIR [--every K] [--bench]\n",
+                     "--out DIR [--every K] [--monitors M] [--bench]\n",
                      error.c_str());
         return 2;
     }
-    OffscreenCanvas canvas(options->width, options->height);
+    const ViewLayout layout = monitorsInARow(options->monitors, options->width, options->height);
+    OffscreenCanvas canvas(layout.window.width(), layout.window.height());
     if (!canvas.valid()) {
         std::fprintf(stderr, "corvessa-frames: no off-screen OpenGL context\n");
         return 1;
     }
     startRandom15(options->seed);
     SpriteTexture sprite{};
-    AnimationState animation;
-    if (!setupAnimation(options->width, options->height, fixedRendererSettings(), sprite, animation)) {
+    ViewAnimations views;
+    if (!setupViews(layout, fixedRendererSettings(), sprite, views)) {
         std::fprintf(stderr, "corvessa-frames: the animation could not be built\n");
         return 1;
     }
@@ -77,7 +92,7 @@ int main(int argc, char** argv) {
     double drawingSeconds = 0.0;
     for (int frame = 1; frame <= options->frames; ++frame) {
         const Clock::time_point start = Clock::now();
-        renderFrame(animation);
+        renderViews(views);
         // As a buffer swap would: the frame counts once it is finished.
         glFinish();
         drawingSeconds += secondsSince(start);
@@ -90,9 +105,9 @@ int main(int argc, char** argv) {
         }
     }
     if (options->bench) {
-        std::printf("corvessa-frames %dx%d: %d frames in %.3f s, %.1f frames per second\n",
-                    options->width, options->height, options->frames, drawingSeconds,
-                    options->frames / drawingSeconds);
+        std::printf("corvessa-frames %d monitor%s of %dx%d: %d frames in %.3f s, %.1f frames per second\n",
+                    options->monitors, options->monitors == 1 ? "" : "s", options->width,
+                    options->height, options->frames, drawingSeconds, options->frames / drawingSeconds);
         std::printf("simulation alone: %.3f microseconds per frame\n",
                     simulationMicrosecondsPerFrame(*options));
     }

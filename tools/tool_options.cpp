@@ -21,13 +21,15 @@ std::optional<long long> parseWhole(const std::string& text, long long low, long
     return value;
 }
 
+// Larger pictures than this are no use and would only exhaust memory.
+constexpr long long kMaxSide = 8192;
+constexpr long long kMaxMonitors = 4;
+
 bool parseSize(const std::string& text, int& width, int& height) {
     const size_t x = text.find('x');
     if (x == std::string::npos) {
         return false;
     }
-    // Larger pictures than this are no use and would only exhaust memory.
-    constexpr long long kMaxSide = 8192;
     const auto w = parseWhole(text.substr(0, x), 1, kMaxSide);
     const auto h = parseWhole(text.substr(x + 1), 1, kMaxSide);
     if (!w || !h) {
@@ -54,7 +56,8 @@ std::optional<ToolOptions> parseToolOptions(const std::vector<std::string>& args
             continue;
         }
         const bool known = name == "--seed" || name == "--frames" || name == "--every" ||
-                           (set.acceptsPictureOptions && (name == "--size" || name == "--out"));
+                           (set.acceptsPictureOptions &&
+                            (name == "--size" || name == "--out" || name == "--monitors"));
         if (!known) {
             error = "unknown option: " + name;
             return std::nullopt;
@@ -80,6 +83,10 @@ std::optional<ToolOptions> parseToolOptions(const std::vector<std::string>& args
             ok = v.has_value();
             options.every = ok ? static_cast<int>(*v) : 1;
             options.everyGiven = ok;
+        } else if (name == "--monitors") {
+            const auto v = parseWhole(value, 1, kMaxMonitors);
+            ok = v.has_value();
+            options.monitors = ok ? static_cast<int>(*v) : 1;
         } else if (name == "--size") {
             ok = parseSize(value, options.width, options.height);
             haveSize = ok;
@@ -98,6 +105,10 @@ std::optional<ToolOptions> parseToolOptions(const std::vector<std::string>& args
     }
     if (set.acceptsPictureOptions && !haveSize) {
         error = "--size is required";
+        return std::nullopt;
+    }
+    if (static_cast<long long>(options.width) * options.monitors > kMaxSide) {
+        error = "the monitors side by side are wider than " + std::to_string(kMaxSide) + " pixels";
         return std::nullopt;
     }
     if (set.acceptsPictureOptions && options.outDir.empty() && !options.bench) {

@@ -9,26 +9,15 @@ mkdir -p "$state"
 state=$(cd "$state" && pwd)
 source "$here/wine-env.sh" "$state"
 source "$here/make-prefix.sh"
-
-kill_pidfile() {
-    local f=$1
-    [ -f "$f" ] || return 0
-    local pid; pid=$(cat "$f")
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null || true
-        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$pid" 2>/dev/null || true
-    fi
-    rm -f "$f"
-}
+source "$here/pid-file.sh"
 
 stop_session() {
     if [ -d "$WINEPREFIX" ]; then
         "$WINESERVER" -k 2>/dev/null || true
         "$WINESERVER" -w 2>/dev/null || true
     fi
-    kill_pidfile "$state/pulseaudio.pid"
-    kill_pidfile "$state/xvfb.pid"
+    corvessa_end_pid_file "$state/pulseaudio.pid"
+    corvessa_end_pid_file "$state/xvfb.pid"
     rm -f "$state/display" "$state/pulse-server"
 }
 

@@ -7,18 +7,18 @@ namespace e2e {
 
 std::string rendererPath() { return programDir() + "\\Corvessa.dll"; }
 
-void parkPointer() {
+void parkPointer(POINT at) {
     // Wine moves the X pointer only when the position it keeps changes, and not at all while a
     // full-screen window holds the pointer; so a pointer that seems parked may not be. Step off
     // and back on, now that no renderer holds it.
-    SetCursorPos(kParkedPointer.x + 8, kParkedPointer.y);
-    SetCursorPos(kParkedPointer.x, kParkedPointer.y);
+    SetCursorPos(at.x + 8, at.y);
+    SetCursorPos(at.x, at.y);
 }
 
-RunningRenderer::RunningRenderer(const std::string& arguments) {
+RunningRenderer::RunningRenderer(const std::string& arguments, POINT pointer) {
     // A renderer of an earlier scenario must not be mistaken for this one.
     waitForNoWindow(kRendererTitle, 5000);
-    parkPointer();
+    parkPointer(pointer);
     std::string line = "\"" + rendererPath() + "\"";
     if (!arguments.empty()) line += " " + arguments;
     if (!process_.start(line, programDir())) return;

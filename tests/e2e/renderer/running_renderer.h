@@ -20,8 +20,9 @@ inline constexpr POINT kParkedPointer{512, 384};
 
 class RunningRenderer {
 public:
-    // Starts the renderer with `arguments` and waits for its window (up to 10 s).
-    explicit RunningRenderer(const std::string& arguments = {});
+    // Starts the renderer with `arguments` and waits for its window (up to 10 s), the pointer
+    // parked at `pointer`.
+    explicit RunningRenderer(const std::string& arguments = {}, POINT pointer = kParkedPointer);
     ~RunningRenderer();
     RunningRenderer(const RunningRenderer&) = delete;
     RunningRenderer& operator=(const RunningRenderer&) = delete;
@@ -44,8 +45,8 @@ private:
 
 std::string rendererPath();
 
-// Puts the pointer at kParkedPointer, for the system and for X alike.
-void parkPointer();
+// Puts the pointer at `at`, for the system and for X alike.
+void parkPointer(POINT at = kParkedPointer);
 
 // Top-level windows that belong to the process, visible or not.
 std::vector<HWND> windowsOfProcess(DWORD processId);

@@ -176,11 +176,14 @@ TEST(RendererResources, Icon7002Is32By32In16Colours) {
     EXPECT_EQ(entry.bitCount, 4);
 }
 
-TEST(RendererResources, ManifestDeclaresTheRendererDpiAware) {
+TEST(RendererResources, ManifestDeclaresTheRendererPerMonitorDpiAwareWithTheOlderFallback) {
     RendererImage image;
     std::string manifest = image.resource(MAKEINTRESOURCEA(24) /*RT_MANIFEST*/, MAKEINTRESOURCEA(1));
     ASSERT_FALSE(manifest.empty());
-    size_t at = manifest.find("<dpiAware");
+    size_t at = manifest.find("<dpiAware ");
     ASSERT_NE(at, std::string::npos);
     EXPECT_NE(manifest.find(">true</dpiAware>", at), std::string::npos);
+    at = manifest.find("<dpiAwareness ");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2</dpiAwareness>", at), std::string::npos);
 }

@@ -89,6 +89,10 @@ Picture captureScreen() {
     return captureRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
+Picture captureScreenRect(const RECT& rect) {
+    return captureRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
 Picture captureClient(HWND window) {
     RECT client{};
     GetClientRect(window, &client);

@@ -24,6 +24,8 @@ struct Picture {
 };
 
 Picture captureScreen();
+// Any part of the desktop in screen coordinates, also on a monitor left of or above the primary.
+Picture captureScreenRect(const RECT& rect);
 // The window's client area as drawn on screen.
 Picture captureClient(HWND window);
 // Differing pixels between two captures of the same size.

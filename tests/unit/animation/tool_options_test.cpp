@@ -52,7 +52,16 @@ TEST(ToolOptions, FramesCommandLine) {
     EXPECT_EQ(options->height, 1080);
     EXPECT_EQ(options->outDir, "d");
     EXPECT_FALSE(options->bench);
+    EXPECT_EQ(options->monitors, 1);
     EXPECT_TRUE(parse({"--seed", "2", "--frames", "5", "--size", "8x8", "--bench"}, true));
+    const auto three = parse({"--seed", "2", "--frames", "5", "--size", "960x540", "--monitors", "3", "--bench"}, true);
+    ASSERT_TRUE(three);
+    EXPECT_EQ(three->monitors, 3);
+    for (const char* count : {"0", "5", "two"}) {
+        EXPECT_FALSE(parse({"--seed", "2", "--frames", "5", "--size", "8x8", "--monitors", count, "--bench"}, true)) << count;
+    }
+    EXPECT_FALSE(parse({"--seed", "2", "--frames", "5", "--size", "4096x8", "--monitors", "3", "--bench"}, true))
+        << "wider than a picture may be";
     EXPECT_FALSE(parse({"--seed", "2", "--frames", "5", "--size", "8x8"}, true)) << "nowhere to write";
     for (const char* size : {"0x10", "10x", "x10", "10*10", "100000x100000", "-5x5"}) {
         EXPECT_FALSE(parse({"--seed", "2", "--frames", "5", "--size", size, "--bench"}, true)) << size;

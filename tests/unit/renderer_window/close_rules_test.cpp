@@ -87,6 +87,17 @@ TEST(CloseRulesMouse, HugeCoordinatesDoNotOverflowTheDistance) {
     EXPECT_TRUE(rules.mouseMove(ScreenPoint{2147483647, 2147483647}).postClose);
 }
 
+TEST(CloseRulesMouse, PointerMovedByADisplayChangeIsNotTheUserButTheNextMoveIs) {
+    CloseRules rules = rulesAfterFirstMove();
+    // The monitor under the pointer went away: the system put it on another one.
+    const ScreenPoint moved = offset(kStart, -900, 120);
+    rules.displayChanged(offset(moved, 1, 0));
+    SaverReaction systemMove = rules.mouseMove(moved);
+    EXPECT_FALSE(systemMove.postClose);
+    EXPECT_EQ(rules.baseline().x, moved.x);
+    EXPECT_TRUE(rules.mouseMove(offset(moved, 3, 2)).postClose);
+}
+
 TEST(CloseRulesActions, EachCloseActionArmsAndClosesAtOnceBeforeAnyMove) {
     CloseRules rules(kStart);
     SaverReaction r = rules.input(SaverInput::CloseAction);

@@ -43,6 +43,8 @@ bool initOpenGL(HWND hwnd) {
 
 void shutdownOpenGL(HWND) { ++hooks.shutdownCalls; }
 
+bool relayoutOpenGL(HWND) { return true; }
+
 void drawFrame() {
     ++hooks.frames;
     ++framesDrawn;

@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# The renderer's pace, measured from outside: Wine's `+timestamp,+wgl` channels print every
+# buffer swap with its time, so the frames per second are counted from the log, not taken from
+# the renderer's word; its CPU use comes from /proc. Prints figures; asserts nothing.
+#   - frames per second and CPU use on a small virtual screen (320x240 Xvfb, no vertical sync);
+#   - process start to the first frame on one monitor (Xvfb 1280x720) and on two (Xorg with the
+#     dummy driver: 1280x720 beside 1024x768).
+# With --base REV the same figures for the renderer of that commit, built in a temporary folder,
+# in the same run. Usage: pace.sh [--base REV] [--seconds N]   (default 10 s)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+base=
+seconds=10
+while [ $# -gt 0 ]; do
+    case $1 in
+    --base) base=$2; shift 2 ;;
+    --seconds) seconds=$2; shift 2 ;;
+    *) echo "usage: pace.sh [--base REV] [--seconds N]" >&2; exit 2 ;;
+    esac
+done
+scripts/install-deps.sh test >/dev/null
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j 2 --target corvessa_renderer >/dev/null
+
+work=$(mktemp -d)
+state=$work/xvfb
+monitors=$work/monitors
+cleanup() {
+    tests/harness/session.sh stop "$state" >/dev/null 2>&1 || true
+    tests/harness/monitors-session.sh stop "$monitors" >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+declare -A renderers=([current]=$root/build/win64/bin/Corvessa.dll)
+if [ -n "$base" ]; then
+    echo "building the renderer of $base ..."
+    mkdir -p "$work/base-src"
+    git archive "$base" | tar -x -C "$work/base-src"
+    cmake -S "$work/base-src" -B "$work/base-build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE="$work/base-src/cmake/mingw-x86_64.cmake" -DCORVESSA_E2E=OFF >/dev/null
+    cmake --build "$work/base-build" -j 2 --target corvessa_renderer >/dev/null
+    renderers[$base]=$work/base-build/bin/Corvessa.dll
+fi
+
+# Runs a renderer for $2 seconds in the session of state folder $1 with the swap and DLL-load
+# traces in $3; prints its CPU seconds (user + system) over the last $2 - 2 of them.
+run_traced() {
+    local session=$1 secs=$2 log=$3 program=$4
+    (
+        source tests/harness/wine-env.sh "$session"
+        export WINEDEBUG=+timestamp,+wgl,+loaddll
+        exec env $WINE_LOCALE "$WINELOADER" "$program" 2>"$log" >/dev/null
+    ) &
+    local pid=$! tick; tick=$(getconf CLK_TCK)
+    sleep 2
+    local before; before=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    sleep $((secs - 2))
+    local after; after=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    awk -v a="$after" -v b="$before" -v t="$tick" 'BEGIN { printf "%.3f", (a - b) / t }'
+}
+
+# Frames per second between the swaps from two seconds after the first one to the last one.
+swaps_per_second() {
+    awk '/wglSwapBuffers/ { t = $1 + 0; if (!first) first = t
+                            if (t - first >= 2) { if (!from) from = t; else n++; last = t } }
+         END { printf "%.1f", n / (last - from) }' "$1"
+}
+
+# Milliseconds from the load of the renderer's own program (not of the helpers that the first
+# Wine program of a session starts) to its first swap.
+first_frame_ms() {
+    awk '/loaddll.*[Cc]orvessa\.dll/ && !start { start = $1 + 0 }
+         /wglSwapBuffers/ && start { printf "%.0f", ($1 - start) * 1000; exit }' "$1"
+}
+
+# A first Wine program boots the prefix's helpers; it should not be what is measured.
+warm_up() {
+    (source tests/harness/wine-env.sh "$1"; env $WINE_LOCALE "$WINELOADER" cmd /c exit >/dev/null 2>&1) || true
+}
+
+CORVESSA_SCREEN=320x240x24 CORVESSA_SOUND=0 tests/harness/session.sh start "$state" >/dev/null
+warm_up "$state"
+printf '%-12s %-26s %s\n' renderer "320x240 Xvfb, ${seconds} s" "CPU (share of one core)"
+for name in "${!renderers[@]}"; do
+    log=$work/$name-small.log
+    cpu=$(run_traced "$state" "$seconds" "$log" "${renderers[$name]}")
+    fps=$(swaps_per_second "$log" "$seconds")
+    printf '%-12s %6s frames per second    %5.1f %%\n' "$name" "$fps" \
+        "$(awk -v c="$cpu" -v s="$seconds" 'BEGIN { print 100 * c / (s - 2) }')"
+done
+tests/harness/session.sh stop "$state" >/dev/null
+
+# Start to the first frame in session $1 (named $2): the median of three starts per renderer.
+first_frames() {
+    local name run log times
+    warm_up "$1"
+    for name in "${!renderers[@]}"; do
+        times=()
+        for run in 1 2 3; do
+            log=$work/$name-first-$run.log
+            run_traced "$1" 3 "$log" "${renderers[$name]}" >/dev/null
+            times+=("$(first_frame_ms "$log")")
+        done
+        echo "$name: start to the first frame on $2: $(printf '%s\n' "${times[@]}" | sort -n | sed -n 2p) ms" \
+             "(median of ${times[*]})"
+    done
+}
+
+CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 tests/harness/session.sh start "$state" >/dev/null
+first_frames "$state" "one monitor (1280x720)"
+tests/harness/session.sh stop "$state" >/dev/null
+
+if tests/harness/monitors-session.sh start "$monitors" 2 >/dev/null; then
+    first_frames "$monitors" "two monitors (1280x720, 1024x768 left of it)"
+else
+    echo "no two-monitor figures: the Xorg session did not start"
+fi

@@ -1,0 +1,227 @@
+// The saver on three monitors, as a user sees it: the primary 1280x720, a 1024x768 monitor left
+// of it and an 800x600 one above it (tests/harness/monitors-session.sh arranges them).
+#include "running_renderer.h"
+#include "saver_run.h"
+#include "screen_capture.h"
+#include "sound_recording.h"
+#include "user_input.h"
+#include "windows_probe.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace e2e;
+
+namespace {
+
+constexpr RECT kPrimary{0, 0, 1280, 720};
+constexpr RECT kLeft{-1024, 0, 0, 768};
+constexpr RECT kAbove{0, -600, 800, 0};
+// A colour the desktop shows loudly and the animation practically never hits exactly.
+constexpr COLORREF kDesktopColour = RGB(32, 240, 64);
+constexpr std::uint32_t kDesktopPixel = 0x20F040;
+
+RECT virtualScreen() {
+    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return RECT{x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+bool sameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::string describe(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
+}
+
+// A desktop behind the saver in a loud colour over every monitor: wherever the saver does not
+// cover, it shows.
+class LoudDesktop {
+public:
+    LoudDesktop() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = CreateSolidBrush(kDesktopColour);
+        wc.lpszClassName = "CorvessaLoudDesktop";
+        RegisterClassA(&wc);
+        const RECT r = virtualScreen();
+        window_ = CreateWindowExA(0, wc.lpszClassName, "Loud desktop", WS_POPUP | WS_VISIBLE, r.left,
+                                  r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+        pumpMessages(300);
+    }
+    ~LoudDesktop() {
+        if (window_) DestroyWindow(window_);
+    }
+    LoudDesktop(const LoudDesktop&) = delete;
+    LoudDesktop& operator=(const LoudDesktop&) = delete;
+
+private:
+    HWND window_ = nullptr;
+};
+
+size_t desktopPixels(const Picture& p) {
+    size_t n = 0;
+    for (std::uint32_t px : p.pixels) n += px == kDesktopPixel;
+    return n;
+}
+
+// What a user sees on one monitor: no desktop, a lit animation that moves, centred on it.
+void expectAnimatedAroundItsCentre(const RECT& monitor, const char* name) {
+    const Picture first = captureScreenRect(monitor);
+    Sleep(700);
+    const Picture second = captureScreenRect(monitor);
+    ASSERT_EQ(first.width, monitor.right - monitor.left) << name;
+    const size_t all = first.pixels.size();
+    EXPECT_LT(desktopPixels(first), all / 1000) << name << ": the desktop shows";
+    EXPECT_LT(desktopPixels(second), all / 1000) << name << ": the desktop shows";
+    double sx = 0, sy = 0, lit = 0;
+    for (int y = 0; y < first.height; ++y) {
+        for (int x = 0; x < first.width; ++x) {
+            const std::uint32_t p = first.at(x, y);
+            if (((p >> 16) & 0xFF) > 60 || ((p >> 8) & 0xFF) > 60 || (p & 0xFF) > 60) {
+                sx += x;
+                sy += y;
+                lit += 1;
+            }
+        }
+    }
+    EXPECT_GT(lit, static_cast<double>(all) / 200) << name << ": nothing drawn";
+    EXPECT_GT(countDifferences(first, second), all / 200) << name << ": it does not move";
+    if (lit > 0) {
+        EXPECT_NEAR(sx / lit, first.width / 2.0, first.width / 4.0) << name << ": off centre";
+        EXPECT_NEAR(sy / lit, first.height / 2.0, first.height / 4.0) << name << ": off centre";
+    }
+    if (testing::Test::HasFailure()) {
+        const std::string dir = freshDir(std::string("monitors-") + name);
+        first.saveBmp(dir + "\\first.bmp");
+        second.saveBmp(dir + "\\second.bmp");
+    }
+}
+
+int saverWindows() {
+    int n = 0;
+    HWND w = FindWindowA(nullptr, kRendererTitle);
+    for (; w; w = FindWindowExA(nullptr, w, nullptr, kRendererTitle)) ++n;
+    return n;
+}
+
+bool waitForMonitors(int count) {
+    return waitFor([&] { return GetSystemMetrics(SM_CMONITORS) == count; }, 10000);
+}
+
+void expectAKeyEndsIt(RunningRenderer& renderer) {
+    pressKey(renderer.window(), VK_SPACE);
+    const auto code = renderer.waitForClose();
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, 0u);
+}
+
+class SeveralMonitors : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 3) << "the session has not arranged three monitors";
+        ASSERT_TRUE(sameRect(virtualScreen(), RECT{-1024, -600, 1280, 768})) << describe(virtualScreen());
+    }
+};
+
+TEST_F(SeveralMonitors, SmallMovesKeepTheSaverAMoveOnASecondaryMonitorOrAKeyEndsBothPrograms) {
+    {
+        SaverRun run("monitors-move");
+        // The pointer waits on the left monitor, where the window then appears under it.
+        parkPointer(POINT{-500, 400});
+        ASSERT_TRUE(run.start());
+        HWND renderer = waitForWindow(kRendererTitle, 1000);
+        ASSERT_TRUE(renderer);
+        Sleep(300);
+        waitUntilIdle(renderer);
+        // Creeping back and forth within 4 pixels: the renderer may read the pointer a little
+        // late under Wine (see tests/e2e/renderer/mouse_move_scenarios.cpp), so every position
+        // it can read lies within 4 pixels of every other.
+        for (int i = 0; i < 6; ++i) movePointerTo(renderer, -500 + 2 * (i % 2), 400 + 2 * (i % 2));
+        Sleep(300);
+        EXPECT_TRUE(IsWindow(renderer)) << "small moves on a secondary monitor ended the saver";
+        // A late read sees the old place: the next move then tells.
+        for (int i = 1; i <= 5 && IsWindow(renderer); ++i) {
+            movePointerTo(renderer, -500 + 40 * i, 400 + 30 * i);
+            waitForNoWindow(kRendererTitle, 500);
+        }
+        EXPECT_TRUE(waitForNoWindow(kRendererTitle, 5000)) << "a move on the left monitor did not end it";
+        DWORD code = 1;
+        EXPECT_TRUE(run.frontEndEnded(10000, &code)) << "the front end goes on";
+    }
+    {
+        SaverRun run("monitors-key");
+        parkPointer(POINT{300, -300});  // the monitor above
+        ASSERT_TRUE(run.start());
+        Sleep(300);
+        EXPECT_TRUE(run.endByKey());
+        DWORD code = 1;
+        EXPECT_TRUE(run.frontEndEnded(10000, &code)) << "the front end goes on";
+    }
+}
+
+TEST_F(SeveralMonitors, EveryMonitorIsCoveredAndAnimatedAroundItsOwnCentre) {
+    LoudDesktop desktop;
+    ASSERT_GT(desktopPixels(captureScreenRect(kLeft)), 700000u) << "the loud desktop does not show";
+    RunningRenderer renderer;
+    ASSERT_TRUE(renderer.window());
+    RECT window{};
+    GetWindowRect(renderer.window(), &window);
+    EXPECT_TRUE(sameRect(window, virtualScreen())) << describe(window);
+    EXPECT_EQ(saverWindows(), 1);
+    Sleep(2500);
+    expectAnimatedAroundItsCentre(kPrimary, "primary");
+    expectAnimatedAroundItsCentre(kLeft, "left");
+    expectAnimatedAroundItsCentre(kAbove, "above");
+    expectAKeyEndsIt(renderer);
+}
+
+TEST_F(SeveralMonitors, AMonitorSwitchedOffAndOnWhileItRunsStaysCoveredAndAnimated) {
+    LoudDesktop desktop;
+    // Where X keeps the pointer inside its screen whatever the arrangement, so that X itself
+    // never moves it: X shifts every output when the leftmost goes.
+    RunningRenderer renderer({}, POINT{76, 100});
+    ASSERT_TRUE(renderer.window());
+    Sleep(1000);
+
+    ASSERT_TRUE(startLinuxProgram("/usr/bin/xrandr --output DUMMY1 --off"));
+    ASSERT_TRUE(waitForMonitors(2));
+    const double changed = nowMs();
+    RECT window{};
+    const bool followed = waitFor([&] {
+        GetWindowRect(renderer.window(), &window);
+        return sameRect(window, virtualScreen());
+    }, 5000);
+    const double followedAfter = nowMs() - changed;
+    EXPECT_TRUE(followed) << describe(window) << " over " << describe(virtualScreen());
+    // Within a second of the change, plus what a loaded machine adds.
+    EXPECT_LT(followedAfter, 2000.0);
+    std::printf("the window followed the monitor switched off within %.0f ms\n", followedAfter);
+    EXPECT_TRUE(renderer.stillRunning());
+    EXPECT_EQ(saverWindows(), 1);
+    Sleep(1500);
+    expectAnimatedAroundItsCentre(kPrimary, "primary, left switched off");
+    expectAnimatedAroundItsCentre(kAbove, "above, left switched off");
+
+    ASSERT_TRUE(startLinuxProgram("/usr/bin/xrandr --output DUMMY1 --mode 1024x768 --pos 0x600 "
+                                  "--output DUMMY0 --pos 1024x600 --output DUMMY2 --pos 1024x0"));
+    ASSERT_TRUE(waitForMonitors(3));
+    EXPECT_TRUE(waitFor([&] {
+        GetWindowRect(renderer.window(), &window);
+        return sameRect(window, RECT{-1024, -600, 1280, 768});
+    }, 3000)) << describe(window);
+    EXPECT_TRUE(renderer.stillRunning());
+    Sleep(2000);
+    expectAnimatedAroundItsCentre(kLeft, "left, back on");
+    expectAnimatedAroundItsCentre(kPrimary, "primary, left back on");
+
+    expectAKeyEndsIt(renderer);
+}
+
+}  // namespace
