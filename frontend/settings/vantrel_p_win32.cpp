@@ -59,6 +59,21 @@ std::unique_ptr<Command> placeCommand(forms::Container& host, const char* captio
     return button;
 }
 
+struct MarkerPictureIds {
+    int notSelected;
+    int selected;
+};
+
+// The marker pictures drawn for the screen's scale.
+MarkerPictureIds markerPictureIds(int dotsPerInch) {
+    switch (markerPictureSize(dotsPerInch)) {
+    case 15: return {IDB_MARKER_OFF_15, IDB_MARKER_ON_15};
+    case 18: return {IDB_MARKER_OFF_18, IDB_MARKER_ON_18};
+    case 24: return {IDB_MARKER_OFF_24, IDB_MARKER_ON_24};
+    default: return {IDB_MARKER_OFF, IDB_MARKER_ON};
+    }
+}
+
 COLORREF colourOf(const RowColour& row) {
     return RGB(row.red, row.green, row.blue);
 }
@@ -145,12 +160,13 @@ void Vantrel_P::makeControls() {
     c.Cmd_Can = placeCommand(*this, "ｷｬﾝｾﾙ", 5940, 3000, 1035, 375, 11, [this] { Cmd_Can_Click(); });
 
     // Beyond the right edge of the client area: they only hold the two marker pictures.
+    const MarkerPictureIds markers = markerPictureIds(app.dpiY());
     forms::ImageControl& notSelected = c.Img_Ra.add(*this, 0);
     notSelected.move(8040, 300, 180, 180);
-    notSelected.setPicture(forms::loadBitmapResource(app.instance(), IDB_MARKER_OFF));
+    notSelected.setPicture(forms::loadBitmapResource(app.instance(), markers.notSelected));
     forms::ImageControl& selected = c.Img_Ra.add(*this, 1);
     selected.move(8040, 600, 180, 180);
-    selected.setPicture(forms::loadBitmapResource(app.instance(), IDB_MARKER_ON));
+    selected.setPicture(forms::loadBitmapResource(app.instance(), markers.selected));
 }
 
 void Vantrel_P::Form_Load() {
