@@ -9,6 +9,8 @@ build=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev lib
        libosmesa6-dev libglu1-mesa-dev libgl-dev libpng-dev imagemagick)
 build+=(nsis unzip)  # the installer, and the check of what the zips hold
 run=(wine wine64 xvfb x11-utils xdotool libgl1-mesa-dri fonts-ipafont-gothic)
+# The caption buttons' glyphs (Marlett), and the definitions of the locales the Wine runs generate.
+run+=(fonts-wine locales)
 sound=(pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame
        gstreamer1.0-plugins-good gstreamer1.0-plugins-base gstreamer1.0-libav)
 fuzz=(clang-14 libclang-rt-14-dev)
