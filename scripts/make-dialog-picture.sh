@@ -49,5 +49,5 @@ take() {
     kill "$dialog"
     wait "$dialog" 2>/dev/null || true
 }
-take 96 "$pictures/settings-dialog.png"
 take 144 "$pictures/settings-dialog-150.png"
+take 96 "$pictures/settings-dialog.png"  # last, so that the prefix is left at 96 dpi
