@@ -67,12 +67,12 @@ std::array<std::optional<FaceSlice>, 8> faceSlices(double widthTwips, double hei
     return slices;
 }
 
-std::array<std::optional<FacePixelSlice>, 8> faceSlicePixels(int widthPixels, int heightPixels, int dpiX, int dpiY) {
+std::array<std::optional<FaceSlice>, 8> faceSlicePixels(int widthPixels, int heightPixels, int dpiX, int dpiY) {
     const auto twips = faceSlices(pixelsToTwips(widthPixels, dpiX), pixelsToTwips(heightPixels, dpiY));
-    std::array<std::optional<FacePixelSlice>, 8> pixels;
+    std::array<std::optional<FaceSlice>, 8> pixels;
     for (std::size_t i = 0; i < twips.size(); ++i) {
         if (!twips[i]) continue;
-        pixels[i] = FacePixelSlice{pixelsOf(twips[i]->destination, dpiX, dpiY),
+        pixels[i] = FaceSlice{pixelsOf(twips[i]->destination, dpiX, dpiY),
                                    pixelsOf(twips[i]->source, kPictureDotsPerInch, kPictureDotsPerInch)};
     }
     return pixels;

@@ -4,6 +4,9 @@
 // set up by hand here).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -14,15 +17,10 @@
 
 namespace {
 
-std::optional<std::string> fileBytesW(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
+// Through a wide path: the C++ library opens it with the Unicode call here.
+std::string fileBytes(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A fresh folder "Zoë" beside the test program: code page 932 has no "ë".
@@ -92,7 +90,7 @@ TEST(ProgramFolder, OneWithoutAnyAnsiNameIsReachedThroughTheUnicodeCalls) {
     musicSettings().BGM_RepeatTrack = 7;
     musicSettings().BGM_File = "C:\\\x8B\xC8.mp3";
     ASSERT_TRUE(SaveSettings());
-    EXPECT_EQ(fileBytesW(folder + L"\\Corvessa.ini"),
+    EXPECT_EQ(fileBytes(folder + L"\\Corvessa.ini"),
               "[Section]\r\nBGM区分=1\r\nBGMﾘﾋﾟｰﾄ=7\r\nBGMﾌｧｲﾙ=C:\\\x8B\xC8.mp3\r\n");
     musicSettings() = MusicSettings{};
     LoadSettings();
