@@ -1,6 +1,7 @@
 // Starting and ending the programs under test.
 #include "process.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace e2e {
@@ -16,6 +17,7 @@ void Process::makeJob() {
 
 bool Process::adopt(bool started) {
     if (!started) {
+        std::printf("process start failed: error %lu\n", GetLastError());
         info_ = {};
         return false;
     }

@@ -99,6 +99,12 @@ TEST(ProgramFolder, OneWithoutAnyAnsiNameIsReachedThroughTheUnicodeCalls) {
     EXPECT_EQ(ReadIniString("Section", "BGMﾌｧｲﾙ", SettingsPath()), "C:\\\x8B\xC8.mp3");
     musicSettings() = MusicSettings{};
 
+    // A program there starts (Wine's own hostname.exe stands in for the renderer).
+    ASSERT_TRUE(CopyFileW(L"C:\\windows\\system32\\hostname.exe", (folder + L"\\hostname.exe").c_str(), FALSE));
+    const forms::UniqueHandle started = forms::App::current().startProgram(unicodeOnly.ansi + "\\hostname.exe");
+    ASSERT_TRUE(started);
+    EXPECT_EQ(WaitForSingleObject(started.get(), 10000), WAIT_OBJECT_0);
+
     // A path elsewhere keeps the ANSI calls.
     EXPECT_EQ(forms::App::current().unicodeOnlyPath("C:\\Music\\a.mp3"), std::nullopt);
 }
