@@ -65,10 +65,10 @@ function(corvessa_add_unit_tests name)
     endif()
 endfunction()
 
-# corvessa_add_e2e_test(<name> SOURCES ... [LIBRARIES ...] [DEPENDS targets...])
+# corvessa_add_e2e_test(<name> SOURCES ... [LIBRARIES ...] [DEPENDS targets...] [ARGS ...])
 # The test program is itself a Windows program: it drives the real programs from inside Wine.
 function(corvessa_add_e2e_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES;DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES;DEPENDS;ARGS" ${ARGN})
     if(NOT (CORVESSA_RUNS_WINE AND CORVESSA_E2E))
         return()
     endif()
@@ -81,7 +81,25 @@ function(corvessa_add_e2e_test name)
     if(ARG_DEPENDS)
         add_dependencies(${name} ${ARG_DEPENDS})
     endif()
-    add_test(NAME e2e.${name} COMMAND ${name})
+    add_test(NAME e2e.${name} COMMAND ${name} ${ARG_ARGS})
     # The desktop, the pointer and the window titles are shared: one scenario at a time.
     corvessa_wine_test_properties(e2e.${name} LABELS e2e RESOURCE_LOCK desktop TIMEOUT ${ARG_TIMEOUT})
+endfunction()
+
+# corvessa_add_e2e_run(<name> PROGRAM <e2e program> ARGS ... [ENVIRONMENT ...] [RUN_SERIAL])
+# One more run of an end-to-end program, for scenarios that need a setting of their own: a code
+# page (ENVIRONMENT CORVESSA_WINE_LANG=...), or the screen's scale, which a scenario may change
+# only while no other program starts (RUN_SERIAL).
+function(corvessa_add_e2e_run name)
+    cmake_parse_arguments(ARG "RUN_SERIAL" "PROGRAM;TIMEOUT" "ARGS;ENVIRONMENT" ${ARGN})
+    if(NOT TARGET ${ARG_PROGRAM})
+        return()
+    endif()
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    add_test(NAME e2e.${name} COMMAND ${ARG_PROGRAM} ${ARG_ARGS})
+    corvessa_wine_test_properties(e2e.${name} LABELS e2e RESOURCE_LOCK desktop TIMEOUT ${ARG_TIMEOUT}
+                                  RUN_SERIAL ${ARG_RUN_SERIAL})
+    set_property(TEST e2e.${name} APPEND PROPERTY ENVIRONMENT ${ARG_ENVIRONMENT})
 endfunction()

@@ -30,6 +30,8 @@ SpaceTexts none
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_COMPONENTSPAGE_NODESC
+!define MUI_CUSTOMFUNCTION_GUIINIT paintHeaderIcon
+!define MUI_CUSTOMFUNCTION_UNGUIINIT un.paintHeaderIcon
 
 !insertmacro MUI_PAGE_LICENSE "${WIN64_DIR}/LICENSE"
 !insertmacro MUI_PAGE_INSTFILES
@@ -135,6 +137,20 @@ Function un.onUninstSuccess
         SetOutPath "$TEMP"
         ExecShell "open" "$2" '/c for /l %i in (1,1,10) do @if exist "$EXEDIR" (ping -n 2 127.0.0.1 & rd /s /q "$EXEDIR" )' SW_HIDE
     ${EndIf}
+FunctionEnd
+
+; The icon in the white header of every page (control 1039) is drawn over its control's
+; background, the dialog's face colour unless told otherwise: a square of it showed around the
+; round icon. The header's own white fills it instead.
+!macro PAINT_HEADER_ICON
+    GetDlgItem $0 $HWNDPARENT 1039
+    SetCtlColors $0 "" "${MUI_BGCOLOR}"
+!macroend
+Function paintHeaderIcon
+    !insertmacro PAINT_HEADER_ICON
+FunctionEnd
+Function un.paintHeaderIcon
+    !insertmacro PAINT_HEADER_ICON
 FunctionEnd
 
 ; A silent uninstall removes the music settings too when given /REMOVESETTINGS.

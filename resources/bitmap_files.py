@@ -34,18 +34,23 @@ def palette_of(colours, limit=256):
 
 
 def icon256_bytes(rows, transparent):
-    """A one-image ICO file, 256 colours; `transparent(x, y)` marks the pixels left clear."""
+    """A one-image ICO file, 256 colours; `transparent(x, y)` marks the pixels left clear.
+    Those are black in the colour image: the system draws an icon by its mask, then the colour
+    image XOR'd on top, so any other colour there would tint what lies behind the icon."""
     size = len(rows)
     shown = [rows[y][x] for y in range(size) for x in range(size) if not transparent(x, y)]
-    palette, step = palette_of(shown)
+    palette, step = palette_of(shown, 255)
+    if (0, 0, 0) not in palette:
+        palette.append((0, 0, 0))
     index = {colour: i for i, colour in enumerate(palette)}
+    clear = index[(0, 0, 0)]
     xor = bytearray()
     and_mask = bytearray()
     for y in reversed(range(size)):
         mask = 0
         for x in range(size):
             if transparent(x, y):
-                xor.append(0)
+                xor.append(clear)
                 mask |= 1 << (size - 1 - x)
             else:
                 xor.append(index[tuple(min(255, (c // step) * step + step // 2) for c in rows[y][x])])

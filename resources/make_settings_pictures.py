@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Draws the settings dialog's pictures: the program's window icon corvessa.ico (32x32, 256
-colours) and the two 12x12 markers of the music-kind rows (marker_off.bmp, marker_on.bmp).
+colours) and the two 12x12 markers of the music-kind rows (marker_off.bmp, marker_on.bmp), with
+the same markers drawn anew for the larger display scalings (marker_off_15.bmp ... marker_on_24.bmp:
+15, 18 and 24 pixels for 125, 150 and 200 %), so that they stay crisp where stretching would blur.
 
 The icon is the renderer's curl of glowing particles over the dialog's own navy-to-lavender
 shading, with a music note, since the dialog chooses the music. Run it again after changing the
@@ -16,6 +18,7 @@ from make_renderer_icon import light_at
 
 ICON = 32
 MARKER = 12
+SCALED_MARKERS = (15, 18, 24)
 OUTLINE = (40, 48, 80)      # dark navy grey
 PAPER = (244, 244, 248)     # light inside of an empty marker
 BLUE = (40, 96, 220)
@@ -46,14 +49,18 @@ def icon_pixel(x, y):
     return tuple(max(0, min(255, round(c))) for c in colour)
 
 
-def marker(filled):
+def marker(filled, size=MARKER):
+    """An empty light square with a dark outline, or the same filled with blue; the outline and
+    the gap around the blue grow with the size in whole pixels."""
+    line = max(1, round(size / MARKER))
+    gap = round(size / 6)
     rows = []
-    for y in range(MARKER):
+    for y in range(size):
         row = []
-        for x in range(MARKER):
-            if x in (0, MARKER - 1) or y in (0, MARKER - 1):
+        for x in range(size):
+            if min(x, y) < line or max(x, y) >= size - line:
                 row.append(OUTLINE)
-            elif filled and 2 <= x <= MARKER - 3 and 2 <= y <= MARKER - 3:
+            elif filled and gap <= min(x, y) and max(x, y) < size - gap:
                 row.append(BLUE)
             else:
                 row.append(PAPER)
@@ -70,6 +77,10 @@ def main():
         f.write(bmp24_bytes(marker(False)))
     with open(os.path.join(folder, "marker_on.bmp"), "wb") as f:
         f.write(bmp24_bytes(marker(True)))
+    for size in SCALED_MARKERS:
+        for name, filled in (("off", False), ("on", True)):
+            with open(os.path.join(folder, "marker_%s_%d.bmp" % (name, size)), "wb") as f:
+                f.write(bmp24_bytes(marker(filled, size)))
 
 
 if __name__ == "__main__":

@@ -11,6 +11,8 @@ build+=(nsis unzip)  # the installer, and the check of what the zips hold
 run=(wine wine64 xvfb x11-utils xdotool libgl1-mesa-dri fonts-ipafont-gothic)
 # Several monitors: Xorg with the dummy video driver, arranged by xrandr.
 run+=(xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
+# The caption buttons' glyphs (Marlett), and the definitions of the locales the Wine runs generate.
+run+=(fonts-wine locales)
 sound=(pulseaudio pulseaudio-utils sox libsox-fmt-mp3 lame
        gstreamer1.0-plugins-good gstreamer1.0-plugins-base gstreamer1.0-libav)
 fuzz=(clang-14 libclang-rt-14-dev)

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Takes the README's picture of the settings dialog, docs/images/settings-dialog.png, from the
-# real Corvessa.scr /c under Wine in a virtual display, with the dialog's Japanese faces mapped
-# to the IPA fonts (tests/harness/make-prefix.sh). The dialog shows a stored music file.
-# Usage: make-dialog-picture.sh [out.png]
+# Takes the README's pictures of the settings dialog from the real Corvessa.scr /c under Wine in
+# a virtual display, at 100 % (docs/images/settings-dialog.png) and at 150 % display scaling
+# (settings-dialog-150.png), with the dialog's Japanese faces mapped to the IPA fonts and the
+# caption buttons' font in the prefix (tests/harness/make-prefix.sh). The dialog shows a stored
+# music file.
+# Usage: make-dialog-picture.sh [folder]   (default docs/images)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=${1:-docs/images/settings-dialog.png}
+pictures=${1:-docs/images}
 scripts/install-deps.sh run
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$(nproc)" --target corvessa_renderer corvessa_scr >/dev/null
@@ -24,17 +26,28 @@ cp build/win64/bin/Corvessa.scr build/win64/bin/Corvessa.dll "$folder/"
 printf '[Section]\r\nBGM区分=2\r\nBGMﾘﾋﾟｰﾄ=0\r\nBGMﾌｧｲﾙ=C:\\Music\\slow tide.mp3\r\n' |
     iconv -f UTF-8 -t CP932 >"$folder/Corvessa.ini"
 
-env $WINE_LOCALE "$WINELOADER" 'C:\Corvessa\Corvessa.scr' /c >/dev/null 2>&1 &
-for _ in $(seq 100); do
-    geometry=$(xwininfo -display "$DISPLAY" -name '<Corvessa>' 2>/dev/null | awk '
-        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-        /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State: IsViewable/ {v=1}
-        END {if (v) printf "%dx%d+%d+%d", w, h, x, y}' || true)
-    [ -n "$geometry" ] && break
-    sleep 0.1
-done
-[ -n "$geometry" ] || { echo "the dialog did not appear" >&2; exit 1; }
-sleep 1  # the gradients and the buttons' faces
-mkdir -p "$(dirname "$out")"
-import -display "$DISPLAY" -window root -crop "$geometry" +repage "$out"
-identify "$out"
+# One picture at the given dots per inch, which Wine reads when the program starts.
+take() {
+    local dpi=$1 out=$2 geometry= dialog
+    env $WINE_LOCALE "$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+        >/dev/null 2>&1
+    env $WINE_LOCALE "$WINELOADER" 'C:\Corvessa\Corvessa.scr' /c >/dev/null 2>&1 &
+    dialog=$!
+    for _ in $(seq 100); do
+        geometry=$(xwininfo -display "$DISPLAY" -name '<Corvessa>' 2>/dev/null | awk '
+            /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+            /Width:/ {w=$NF} /Height:/ {h=$NF} /Map State: IsViewable/ {v=1}
+            END {if (v) printf "%dx%d+%d+%d", w, h, x, y}' || true)
+        [ -n "$geometry" ] && break
+        sleep 0.1
+    done
+    [ -n "$geometry" ] || { echo "the dialog did not appear" >&2; exit 1; }
+    sleep 1  # the gradients and the buttons' faces
+    mkdir -p "$(dirname "$out")"
+    import -display "$DISPLAY" -window root -crop "$geometry" +repage "$out"
+    identify "$out"
+    kill "$dialog"
+    wait "$dialog" 2>/dev/null || true
+}
+take 144 "$pictures/settings-dialog-150.png"
+take 96 "$pictures/settings-dialog.png"  # last, so that the prefix is left at 96 dpi

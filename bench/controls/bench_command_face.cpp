@@ -1,4 +1,5 @@
-// What one state change of a Command button costs to repaint, for a 73 x 25 pixel button:
+// What one state change of a Command button costs to repaint, for a 1095 x 375 twip button (73 x 25
+// pixels at 96 dpi, more at the screen's scale):
 // DrawFace (clear, gradient, eight border pieces, caption placed) with the paint that puts the
 // composed face on screen, and DrawFace alone; beside floors: a bare window of the same size
 // whose paint is one BitBlt of a ready-made face, invalidated and painted the same way, and
@@ -80,7 +81,7 @@ int main() {
         std::printf("no Command button could be made\n");
         return 1;
     }
-    button->move(300, 300, 1095, 375);  // 73 x 25 pixels
+    button->move(300, 300, 1095, 375);  // 73 x 25 pixels at 96 dpi
     button->Initialize();
     form.show();
     handleQueuedMessages();
@@ -124,8 +125,8 @@ int main() {
     DeleteObject(face);
     DeleteDC(readyFace);
 
-    std::printf("Command button %ld x %ld pixels, median of %d batches of %d repaints:\n", inner.right, inner.bottom,
-                kBatches, kCallsPerBatch);
+    std::printf("Command button %ld x %ld pixels at %d dpi, median of %d batches of %d repaints:\n", inner.right,
+                inner.bottom, app.dpiY(), kBatches, kCallsPerBatch);
     std::printf("  DrawFace and the paint that shows it          %8.1f us\n", shown);
     std::printf("  DrawFace into the kept drawing alone          %8.1f us\n", drawn);
     std::printf("  floor: a bare window painting a ready face    %8.1f us\n", floor);

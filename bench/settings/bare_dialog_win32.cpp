@@ -1,5 +1,6 @@
 // The floor for the settings dialog's opening: a program that shows nothing but a window of
-// the dialog's frame and client size (479 x 252 pixels), and ends when it is closed.
+// the dialog's frame and client size (7185 x 3780 twips: 479 x 252 pixels at 96 dpi, 719 x 378
+// at 144), and ends when it is closed.
 #include <windows.h>
 
 namespace {
@@ -22,7 +23,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.lpszClassName = "CorvessaBareDialog";
     if (!RegisterClassA(&windowClass)) return 1;
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    RECT outer{0, 0, 479, 252};
+    // At the screen's scale, as the dialog is.
+    SetProcessDPIAware();
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    RECT outer{0, 0, MulDiv(7185, dpi, 1440), MulDiv(3780, dpi, 1440)};
     AdjustWindowRect(&outer, style, FALSE);
     HWND window = CreateWindowExA(0, windowClass.lpszClassName, "Corvessa bare dialog", style, 100, 100,
                                   outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,

@@ -74,7 +74,10 @@ int main() {
         dialog.push_back(opened);
         floor.push_back(bare);
     }
-    std::printf("settings dialog opening, median of %d runs (ms)\n", kRuns);
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    std::printf("settings dialog opening at %d dpi, median of %d runs (ms)\n", dpi, kRuns);
     std::printf("  start -> window visible:  Corvessa.scr /c %8.1f   bare window (floor) %8.1f\n", bench::median(dialog),
                 bench::median(floor));
     std::printf("  of which the opening zoom (DrawAnimatedRects alone): %8.3f\n", zoomMs());

@@ -5,6 +5,7 @@
 
 #include "number_text.h"
 #include "property_store.h"
+#include "twips.h"
 
 namespace {
 
@@ -32,6 +33,14 @@ std::string twoFrom(const std::string& text, std::size_t first) {
     return first - 1 < text.size() ? text.substr(first - 1, 2) : std::string();
 }
 
+// A twips rectangle in pixels at `dpiX` x `dpiY`, from its rounded edges.
+PixelRect pixelsOf(const TwipsRect& rect, int dpiX, int dpiY) {
+    const int left = twipsToPixels(rect.x, dpiX);
+    const int top = twipsToPixels(rect.y, dpiY);
+    return PixelRect{left, top, twipsToPixels(rect.x + rect.width, dpiX) - left,
+                     twipsToPixels(rect.y + rect.height, dpiY) - top};
+}
+
 // "&H" + two digits + "00" read as a 16-bit number: the channel in the high byte.
 std::uint16_t channelOf(const std::string& twoDigits) {
     return static_cast<std::uint16_t>(forms::numberFromText("&H" + twoDigits + "00").value_or(0));
@@ -56,6 +65,17 @@ std::array<std::optional<FaceSlice>, 8> faceSlices(double widthTwips, double hei
     if (h60) slices[6] = FaceSlice{{1, *h60, c, c}, {0, 315, c, c}};
     if (h120) slices[7] = FaceSlice{{1, c, c, *h120}, {1, c, c, 255}};
     return slices;
+}
+
+std::array<std::optional<FaceSlice>, 8> faceSlicePixels(int widthPixels, int heightPixels, int dpiX, int dpiY) {
+    const auto twips = faceSlices(pixelsToTwips(widthPixels, dpiX), pixelsToTwips(heightPixels, dpiY));
+    std::array<std::optional<FaceSlice>, 8> pixels;
+    for (std::size_t i = 0; i < twips.size(); ++i) {
+        if (!twips[i]) continue;
+        pixels[i] = FaceSlice{pixelsOf(twips[i]->destination, dpiX, dpiY),
+                                   pixelsOf(twips[i]->source, kPictureDotsPerInch, kPictureDotsPerInch)};
+    }
+    return pixels;
 }
 
 double captionTop(double heightTwips, double labelHeightTwips) { return (heightTwips - labelHeightTwips - 20) / 2; }

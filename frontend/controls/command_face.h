@@ -1,6 +1,7 @@
 // The geometry and colours of the Command button's face: where DrawFace copies the eight
 // border pieces of a state picture, the colours and corners of the background gradient, and
-// where the caption sits. Portable. Geometry in twips (15 to a pixel at 96 dpi).
+// where the caption sits. Portable. Geometry in twips (15 to a pixel at 96 dpi) unless a name
+// says pixels.
 #pragma once
 
 #include <array>
@@ -8,18 +9,21 @@
 #include <optional>
 #include <string>
 
-struct TwipsRect {
+// A rectangle of the face, in the unit its use names: twips or pixels.
+struct FaceRect {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
 };
+using TwipsRect = FaceRect;
+using PixelRect = FaceRect;
 
 // One border piece: copied from `source` in the picture to `destination` on the control,
 // stretched when the two differ in size.
 struct FaceSlice {
-    TwipsRect destination;
-    TwipsRect source;
+    FaceRect destination;
+    FaceRect source;
 };
 
 // A state picture measures 960 x 375 twips (64 x 25 pixels); its corners are 60 twips square.
@@ -33,6 +37,16 @@ inline constexpr int kCornerTwips = 60;
 // integers; a piece that needs one that does not fit (a control over 32 767 twips) is left
 // out. Controls under 120 twips get zero or negative extents, unguarded.
 std::array<std::optional<FaceSlice>, 8> faceSlices(double widthTwips, double heightTwips);
+
+// The pictures' own scale: 64 x 25 pixels are 960 x 375 twips, 15 twips a pixel, whatever the
+// screen's scale.
+inline constexpr int kPictureDotsPerInch = 96;
+
+// The eight pieces for a control of the given size in pixels on a screen of the given dots per
+// inch: each source in the picture's own pixels, each destination in the control's pixels at the
+// screen's scale, both ends of it rounded so that neighbouring pieces meet without a gap. At
+// 96 dpi these are the pieces of faceSlices at 15 twips a pixel.
+std::array<std::optional<FaceSlice>, 8> faceSlicePixels(int widthPixels, int heightPixels, int dpiX, int dpiY);
 
 // Top of the caption label: centred on the face, 10 twips above the middle.
 double captionTop(double heightTwips, double labelHeightTwips);

@@ -77,14 +77,12 @@ void Command::paintFace(StatePicture picture) {
                 forms::SelectedObject selectPicture(pictureDc.get(), source->bitmap());
                 // Rows and columns dropped or doubled, never blended: the pieces keep their colours.
                 SetStretchBltMode(dc, COLORONCOLOR);
-                const auto px = [&app](int twips) { return twipsToPixels(twips, app.dpiX()); };
-                const auto py = [&app](int twips) { return twipsToPixels(twips, app.dpiY()); };
-                for (const auto& slice : faceSlices(width, height)) {
+                for (const auto& slice : faceSlicePixels(scaleWidth(), scaleHeight(), app.dpiX(), app.dpiY())) {
                     if (!slice) continue;  // an extent beyond 16 bits: that piece is skipped
-                    const TwipsRect& to = slice->destination;
-                    const TwipsRect& from = slice->source;
-                    StretchBlt(dc, px(to.x), py(to.y), px(to.width), py(to.height), pictureDc.get(), px(from.x),
-                               py(from.y), px(from.width), py(from.height), SRCCOPY);
+                    const PixelRect& to = slice->destination;
+                    const PixelRect& from = slice->source;
+                    StretchBlt(dc, to.x, to.y, to.width, to.height, pictureDc.get(), from.x, from.y, from.width,
+                               from.height, SRCCOPY);
                 }
             }
         }

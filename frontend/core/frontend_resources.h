@@ -16,3 +16,10 @@
 /* The settings dialog's markers, 12 x 12 24-bit bitmaps (BITMAP) */
 #define IDB_MARKER_OFF 111
 #define IDB_MARKER_ON 112
+/* The same drawn at 15, 18 and 24 pixels for larger display scalings */
+#define IDB_MARKER_OFF_15 113
+#define IDB_MARKER_ON_15 114
+#define IDB_MARKER_OFF_18 115
+#define IDB_MARKER_ON_18 116
+#define IDB_MARKER_OFF_24 117
+#define IDB_MARKER_ON_24 118

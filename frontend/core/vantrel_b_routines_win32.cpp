@@ -1,4 +1,5 @@
 // FileExists and the caption zoom between the saved pointer position and a window.
+#include "forms/forms_app.h"
 #include "front_end_paths.h"
 #include "vantrel_b.h"
 
@@ -7,8 +8,12 @@ bool FileExists(const std::string& path) {
     bool exists = false;
     if (!tested.empty()) {
         // Opening for reading fails for a folder (no backup semantics asked for), as it should.
-        HANDLE file = CreateFileA(tested.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
+        const std::optional<std::wstring> wide = forms::App::current().unicodeOnlyPath(tested);
+        HANDLE file = wide ? CreateFileW(wide->c_str(), GENERIC_READ, kShare, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_SEQUENTIAL_SCAN, nullptr)
+                           : CreateFileA(tested.c_str(), GENERIC_READ, kShare, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             exists = true;
             CloseHandle(file);

@@ -4,9 +4,19 @@
 #include <cmath>
 
 #include "number_text.h"
+#include "twips.h"
 
 DialogPosition dialogPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
     return DialogPosition{(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 3};
+}
+
+int markerPictureSize(int dotsPerInch) {
+    const int room = twipsToPixels(180, dotsPerInch);
+    int size = 12;
+    for (int drawn : {15, 18, 24}) {
+        if (drawn <= room) size = drawn;
+    }
+    return size;
 }
 
 std::vector<int> gradientLevels(int heightPixels) {

@@ -14,6 +14,11 @@ struct DialogPosition {
 // screen gets a negative position, as the system would place it.
 DialogPosition dialogPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
 
+// Pixel size of the marker pictures to show on a screen of `dotsPerInch`: the largest drawn
+// size (12, 15, 18 or 24) that fits the 180-twip picture store at that scale, 12 at the least.
+// Drawn sizes rather than a stretched 12: stretching by 1.25 or 1.5 would blur the outline.
+int markerPictureSize(int dotsPerInch);
+
 // The levels v (0 to 220) of the rows y = 0, 1, ..., H of an area H pixels high: a half sine
 // over the height, dark at both edges and brightest in the middle. The last row lies on or just
 // past the bottom edge. An area without height has no rows.

@@ -11,5 +11,5 @@ SaveOutcome saveDialogChoices(ProfileAccess& profile, MusicSettings& settings, c
 }
 
 std::string saveFailedText(const std::string& settingsPath) {
-    return "設定を保存できませんでした！\r\n" + settingsPath + " に書き込めません。";
+    return kSaveFailedHead + settingsPath + kSaveFailedTail;
 }

@@ -20,5 +20,7 @@ SaveOutcome saveDialogChoices(ProfileAccess& profile, MusicSettings& settings, c
 
 // The messages, in the program's own style (CP932 in the program).
 inline constexpr const char* kTrackOutOfRangeText = "曲目は -32768 から 32767 までの数で入力してください！";
-// Says that the settings could not be saved, and where.
+// Says that the settings could not be saved, and where: the head, the path, the tail.
+inline constexpr const char* kSaveFailedHead = "設定を保存できませんでした！\r\n";
+inline constexpr const char* kSaveFailedTail = " に書き込めません。";
 std::string saveFailedText(const std::string& settingsPath);

@@ -2,18 +2,18 @@
 // cancelling, the web page, the painted gradients and the closing zoom.
 #include "vantrel_p_win32.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
-#include <array>
-#include <cstddef>
 #include <functional>
+#include <optional>
 
 #include "corvessa_version.h"
 #include "dialog_geometry.h"
 #include "dialog_save.h"
 #include "forms/forms_app.h"
+#include "forms/system_text.h"
 #include "frontend_resources.h"
+#include "music_file_chooser_win32.h"
 #include "music_kind_view.h"
 #include "music_settings.h"
 #include "settings_file_win32.h"
@@ -26,14 +26,6 @@ namespace {
 constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr const char* kCreditLine = "Corvessa Version " CORVESSA_VERSION_TEXT;
-
-// The file chooser's buffers: 255 characters, the path included.
-constexpr DWORD kFileBufferSize = 255;
-// The chooser's record without the three fields that later systems added. Its size differs
-// between the 32-bit (76 bytes) and the 64-bit build, and the call fails on a wrong one.
-constexpr DWORD kChooserRecordSize =
-    static_cast<DWORD>(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName));
-static_assert(sizeof(void*) != 4 || kChooserRecordSize == 76, "the 32-bit chooser record is the 76-byte one");
 
 // A transparent label in the dialog's font.
 forms::LabelControl& placeLabel(forms::LabelControl& label, int left, int top, int width, int height,
@@ -57,6 +49,21 @@ std::unique_ptr<Command> placeCommand(forms::Container& host, const char* captio
     button->setTabIndex(tabIndex);
     button->Click = std::move(click);
     return button;
+}
+
+struct MarkerPictureIds {
+    int notSelected;
+    int selected;
+};
+
+// The marker pictures drawn for the screen's scale.
+MarkerPictureIds markerPictureIds(int dotsPerInch) {
+    switch (markerPictureSize(dotsPerInch)) {
+    case 15: return {IDB_MARKER_OFF_15, IDB_MARKER_ON_15};
+    case 18: return {IDB_MARKER_OFF_18, IDB_MARKER_ON_18};
+    case 24: return {IDB_MARKER_OFF_24, IDB_MARKER_ON_24};
+    default: return {IDB_MARKER_OFF, IDB_MARKER_ON};
+    }
 }
 
 COLORREF colourOf(const RowColour& row) {
@@ -145,12 +152,13 @@ void Vantrel_P::makeControls() {
     c.Cmd_Can = placeCommand(*this, "ｷｬﾝｾﾙ", 5940, 3000, 1035, 375, 11, [this] { Cmd_Can_Click(); });
 
     // Beyond the right edge of the client area: they only hold the two marker pictures.
+    const MarkerPictureIds markers = markerPictureIds(app.dpiY());
     forms::ImageControl& notSelected = c.Img_Ra.add(*this, 0);
     notSelected.move(8040, 300, 180, 180);
-    notSelected.setPicture(forms::loadBitmapResource(app.instance(), IDB_MARKER_OFF));
+    notSelected.setPicture(forms::loadBitmapResource(app.instance(), markers.notSelected));
     forms::ImageControl& selected = c.Img_Ra.add(*this, 1);
     selected.move(8040, 600, 180, 180);
-    selected.setPicture(forms::loadBitmapResource(app.instance(), IDB_MARKER_ON));
+    selected.setPicture(forms::loadBitmapResource(app.instance(), markers.selected));
 }
 
 void Vantrel_P::Form_Load() {
@@ -204,22 +212,9 @@ void Vantrel_P::lbl_BGM_MouseDown(int index, int button, int shift, int x, int y
 }
 
 void Vantrel_P::Cmd_BGM_Click() {
-    std::array<char, kFileBufferSize> file{};
-    std::array<char, kFileBufferSize> fileTitle{};
-    OPENFILENAMEA chooser{};
-    chooser.lStructSize = kChooserRecordSize;
-    chooser.hwndOwner = hWnd();
-    chooser.hInstance = forms::App::current().instance();
-    chooser.lpstrFilter = "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0";
-    chooser.lpstrFile = file.data();
-    chooser.nMaxFile = kFileBufferSize;
-    chooser.lpstrFileTitle = fileTitle.data();
-    chooser.nMaxFileTitle = kFileBufferSize;
-    chooser.lpstrTitle = "ﾌｧｲﾙを開く";
-    chooser.Flags = 0;
-    if (GetOpenFileNameA(&chooser) <= 0) return;  // cancelled or failed: the previous file stays
-    file.back() = '\0';
-    musicSettings().BGM_File = file.data();
+    const std::optional<std::string> chosen = chooseMusicFile(hWnd(), forms::App::current().instance());
+    if (!chosen) return;  // cancelled, failed, or a path no ANSI text names: the previous file stays
+    musicSettings().BGM_File = *chosen;
     controls_->lbl_Fname->setCaption(musicSettings().BGM_File);
 }
 
@@ -235,9 +230,21 @@ void Vantrel_P::Cmd_Set_Click() {
         app.msgBox(kTrackOutOfRangeText, hWnd());
         return;
     case SaveOutcome::WriteFailed:
-        app.msgBox(saveFailedText(path), hWnd());
+        showSaveFailed(path);
         return;
     }
+}
+
+void Vantrel_P::showSaveFailed(const std::string& settingsPath) {
+    forms::App& app = forms::App::current();
+    const std::optional<std::wstring> unicodeOnly = app.unicodeOnlyPath(settingsPath);
+    if (forms::systemShowsProgramText() && !unicodeOnly) {
+        app.msgBox(saveFailedText(settingsPath), hWnd());
+        return;
+    }
+    // The message's own words are CP932, the path is in the system's code page (or has none).
+    const std::wstring path = unicodeOnly ? *unicodeOnly : forms::wideOfAnsi(settingsPath);
+    app.msgBox(forms::wideOfProgramText(kSaveFailedHead) + path + forms::wideOfProgramText(kSaveFailedTail), hWnd());
 }
 
 void Vantrel_P::Cmd_Can_Click() { unload(); }

@@ -36,6 +36,8 @@ private:
     void lbl_BGM_MouseDown(int index, int button, int shift, int x, int y);
     void Cmd_BGM_Click();
     void Cmd_Set_Click();
+    // "設定を保存できませんでした！" with the settings file's path.
+    void showSaveFailed(const std::string& settingsPath);
     void Cmd_Can_Click();
     void Cmd_Etc_Click();
 

@@ -2,7 +2,7 @@
 # Sourced after wine-env.sh: makes the Wine prefix of $WINEPREFIX once, set up as every test
 # run and the run script need it. A prefix made by an older version of this file is made anew,
 # and so is one made before Wine's 32-bit half was installed on a machine that runs 32-bit code.
-_corvessa_prefix_version=2
+_corvessa_prefix_version=3
 
 _corvessa_prefix_complete() {
     [ "$(cat "$WINEPREFIX/.corvessa-ready" 2>/dev/null)" = "$_corvessa_prefix_version" ] || return 1
@@ -12,6 +12,7 @@ _corvessa_prefix_complete() {
 
 corvessa_make_prefix() {
     local ready="$WINEPREFIX/.corvessa-ready"
+    "$(dirname "${BASH_SOURCE[0]}")/make-locales.sh" "$WINE_LOCPATH"
     _corvessa_prefix_complete && return 0
     [ -n "${WINESERVER:-}" ] && [ -d "$WINEPREFIX" ] && "$WINESERVER" -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
@@ -29,6 +30,9 @@ corvessa_make_prefix() {
         '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' '' |
         iconv -f UTF-8 -t UTF-16LE | { printf '\377\376'; cat; } >"$fonts"
     env $WINE_LOCALE "$WINELOADER" regedit /s "$fonts" >/dev/null 2>&1
+    # The caption buttons' glyphs: Debian's fonts-wine puts Marlett in Wine's data folder, which
+    # this Wine, started as /usr/lib/wine/wine64, does not search; in the prefix's Fonts it is found.
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     "$WINESERVER" -w
     echo "$_corvessa_prefix_version" >"$ready"
 }

@@ -7,9 +7,12 @@ export WINELOADER=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
 export WINEDEBUG=-all
-# The ANSI code page follows the locale: Japanese gives 932. Passed through `env` to each
-# Wine program, because bash itself warns when it cannot load a locale assigned in the shell.
-WINE_LOCALE="LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8"
+# The ANSI code page follows the locale: Japanese gives 932, CORVESSA_WINE_LANG=en_US.UTF-8 1252.
+# A generated locale (make-locales.sh, in WINE_LOCPATH) and no LC_ALL, so that Wine treats Unix
+# file names as such a system would. Passed through `env` to each Wine program, because bash
+# itself warns when it cannot load a locale assigned in the shell.
+WINE_LOCPATH="$_corvessa_state/locales"
+WINE_LOCALE="-u LC_ALL -u LC_CTYPE -u LC_MESSAGES LANG=${CORVESSA_WINE_LANG:-ja_JP.UTF-8} LOCPATH=$WINE_LOCPATH"
 if [ -f "$_corvessa_state/display" ]; then
     export DISPLAY=$(cat "$_corvessa_state/display")
 fi

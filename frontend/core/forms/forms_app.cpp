@@ -8,7 +8,7 @@
 #include "command_line.h"
 #include "container.h"
 #include "focus_order.h"
-#include "front_end_paths.h"
+#include "system_text.h"
 #include "twips.h"
 
 namespace forms {
@@ -17,11 +17,17 @@ namespace {
 App* currentApp = nullptr;
 constexpr const char* kOwnerClass = "CorvessaOwner";
 
-std::string modulePath(HINSTANCE instance) {
-    std::vector<char> buffer(MAX_PATH);
+// The folder of the program file, read through the Unicode call: the ANSI one cannot name a
+// folder such as "Zoë" under code page 932, and the renderer beside it would seem missing.
+std::wstring moduleFolder(HINSTANCE instance) {
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(instance, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length < buffer.size()) return std::string(buffer.data(), length);
+        const DWORD length = GetModuleFileNameW(instance, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) {
+            const std::wstring path(buffer.data(), length);
+            const size_t separator = path.find_last_of(L"\\/");
+            return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
+        }
         buffer.resize(buffer.size() * 2);  // cut off: try again with room for a long path
     }
 }
@@ -30,7 +36,7 @@ std::string modulePath(HINSTANCE instance) {
 
 App::App(HINSTANCE instance)
     : instance_(instance),
-      path_(directoryOf(modulePath(instance))),
+      folder_(programFolderOf(moduleFolder(instance))),
       argumentText_(argumentTextOf(GetCommandLineA())) {
     currentApp = this;
     // OleLoadPicture needs COM on this thread; a failure only costs the preview its picture.
@@ -65,27 +71,48 @@ App::~App() {
 App& App::current() { return *currentApp; }
 
 void App::msgBox(const std::string& text, HWND owner) const {
+    if (!systemShowsProgramText()) {
+        msgBox(wideOfProgramText(text), owner);
+        return;
+    }
     MessageBoxA(owner, text.c_str(), kTitle, MB_OK);
+}
+
+void App::msgBox(const std::wstring& text, HWND owner) const {
+    MessageBoxW(owner, text.c_str(), wideOfProgramText(kTitle).c_str(), MB_OK);
 }
 
 void App::end(UINT exitCode) const { ExitProcess(exitCode); }
 
-UniqueHandle App::startProgram(const std::string& programPath) const {
-    STARTUPINFOA startup{};
+namespace {
+
+// CreateProcessA or CreateProcessW with the path as the whole command line. The program is
+// named separately from its command line: searched by the unquoted command line alone, a folder
+// with a blank in its name would start "C:\Program" or the like.
+template <class Char, class StartupInfo, class CreateProcessFunction>
+UniqueHandle startByPath(const std::basic_string<Char>& programPath, CreateProcessFunction createProcess) {
+    StartupInfo startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION started{};
-    std::vector<char> commandLine(programPath.begin(), programPath.end());
-    commandLine.push_back('\0');
-    // The program is named separately from its command line: searched by the unquoted command
-    // line alone, a folder with a blank in its name would start "C:\Program" or the like.
-    if (!CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &startup, &started)) {
+    std::vector<Char> commandLine(programPath.begin(), programPath.end());
+    commandLine.push_back(Char());
+    if (!createProcess(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started)) {
         return UniqueHandle();
     }
     CloseHandle(started.hThread);
     return UniqueHandle(started.hProcess);
+}
+
+}  // namespace
+
+UniqueHandle App::startProgram(const std::string& programPath) const {
+    if (const std::optional<std::wstring> wide = unicodeOnlyPath(programPath)) {
+        return startByPath<wchar_t, STARTUPINFOW>(*wide, CreateProcessW);
+    }
+    return startByPath<char, STARTUPINFOA>(programPath, CreateProcessA);
 }
 
 int App::run() {

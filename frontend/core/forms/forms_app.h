@@ -5,8 +5,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
+#include "program_folder.h"
 #include "win_handles.h"
 
 namespace forms {
@@ -28,17 +31,26 @@ public:
     static App& current();
 
     HINSTANCE instance() const { return instance_; }
-    // The program's own folder, without a trailing separator.
-    const std::string& path() const { return path_; }
+    // The program's own folder, without a trailing separator: the ANSI path the front end joins
+    // its files to (see ProgramFolder).
+    const std::string& path() const { return folder_.ansi; }
+    const ProgramFolder& folder() const { return folder_; }
+    // For a host that runs the front end's routines for another folder (the tests).
+    void setFolder(ProgramFolder folder) { folder_ = std::move(folder); }
+    // The Unicode path by which the calls that take the program's folder reach `path`, where the
+    // folder has no ANSI name; nothing where the ANSI calls name it.
+    std::optional<std::wstring> unicodeOnlyPath(const std::string& path) const { return unicodeOnlyPathOf(path, folder_); }
     // The command line without the program's name.
     const std::string& argumentText() const { return argumentText_; }
 
     // A modal box with the application title, only an OK button and no icon; an owner window
-    // is disabled while the box is up.
+    // is disabled while the box is up. `text` is the program's own CP932 text: where the system's
+    // code page is another, it goes through the Unicode call so that it reads in Japanese.
     void msgBox(const std::string& text, HWND owner = nullptr) const;
+    void msgBox(const std::wstring& text, HWND owner = nullptr) const;
     // Ends the process at once: no further events of any form run.
     [[noreturn]] void end(UINT exitCode = 0) const;
-    // Starts a program by path, shown normally and activated (show mode 1), without waiting.
+    // Starts a program by its ANSI path (see unicodeOnlyPath), shown normally and activated (show mode 1), without waiting.
     // The process handle is the caller's to keep or drop; empty when the start failed.
     UniqueHandle startProgram(const std::string& programPath) const;
 
@@ -65,7 +77,7 @@ private:
     static LRESULT CALLBACK ownerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
-    std::string path_;
+    ProgramFolder folder_;
     std::string argumentText_;
     bool comReady_ = false;
     HWND owner_ = nullptr;

@@ -1,30 +1,50 @@
 // Starting and ending the programs under test.
 #include "process.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace e2e {
 
-bool Process::start(const std::string& commandLine, const std::string& workingDir) {
+void Process::makeJob() {
     job_ = CreateJobObjectA(nullptr, nullptr);
     if (job_) {
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
         SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
     }
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    // Suspended until it is in the job, so that not even its first child escapes.
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info_)) {
+}
+
+bool Process::adopt(bool started) {
+    if (!started) {
+        std::printf("process start failed: error %lu\n", GetLastError());
         info_ = {};
         return false;
     }
     if (job_) AssignProcessToJobObject(job_, info_.hProcess);
     ResumeThread(info_.hThread);
     return true;
+}
+
+// Suspended until it is in the job, so that not even its first child escapes.
+bool Process::start(const std::string& commandLine, const std::string& workingDir) {
+    makeJob();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    return adopt(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                                workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info_) != FALSE);
+}
+
+bool Process::start(const std::wstring& commandLine, const std::wstring& workingDir) {
+    makeJob();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    return adopt(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                                workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info_) != FALSE);
 }
 
 Process::~Process() {
@@ -96,9 +116,9 @@ bool copyFileTo(const std::string& from, const std::string& toDir) {
     return CopyFileA(from.c_str(), (toDir + "\\" + name).c_str(), FALSE) != 0;
 }
 
-std::optional<std::string> fileBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+namespace {
+
+std::optional<std::string> bytesOf(HANDLE file) {
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string bytes;
     char buffer[4096];
@@ -106,6 +126,18 @@ std::optional<std::string> fileBytes(const std::string& path) {
     while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
     CloseHandle(file);
     return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> fileBytes(const std::string& path) {
+    return bytesOf(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               0, nullptr));
+}
+
+std::optional<std::string> fileBytes(const std::wstring& path) {
+    return bytesOf(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               0, nullptr));
 }
 
 double nowMs() {

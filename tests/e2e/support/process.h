@@ -13,6 +13,8 @@ class Process {
 public:
     // Starts `commandLine` in `workingDir` (empty: the scenario's own); false when it cannot.
     bool start(const std::string& commandLine, const std::string& workingDir = {});
+    // The same through the Unicode call, for a path the ANSI code page cannot write.
+    bool start(const std::wstring& commandLine, const std::wstring& workingDir = {});
     ~Process();
     Process() = default;
     Process(const Process&) = delete;
@@ -29,6 +31,10 @@ public:
     void kill();
 
 private:
+    // Makes the job; then the started process, held suspended, joins it and runs.
+    void makeJob();
+    bool adopt(bool started);
+
     PROCESS_INFORMATION info_{};
     HANDLE job_ = nullptr;
 };
@@ -44,6 +50,8 @@ bool copyFileTo(const std::string& from, const std::string& toDir);
 // The file's bytes, read through the ANSI functions as the programs name their files; nothing
 // when it cannot be opened.
 std::optional<std::string> fileBytes(const std::string& path);
+// The same through the Unicode call, for a path the ANSI code page cannot write.
+std::optional<std::string> fileBytes(const std::wstring& path);
 
 // Milliseconds since an arbitrary start, for measuring in scenarios and benchmarks.
 double nowMs();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "command_face.h"
+#include "twips.h"
 
 namespace {
 
@@ -11,6 +12,18 @@ void expectRect(const TwipsRect& rect, int x, int y, int width, int height) {
     EXPECT_EQ(rect.y, y);
     EXPECT_EQ(rect.width, width);
     EXPECT_EQ(rect.height, height);
+}
+
+void expectPixels(const PixelRect& rect, int x, int y, int width, int height) {
+    EXPECT_EQ(rect.x, x);
+    EXPECT_EQ(rect.y, y);
+    EXPECT_EQ(rect.width, width);
+    EXPECT_EQ(rect.height, height);
+}
+
+bool inside(const PixelRect& rect, int width, int height) {
+    return rect.x >= 0 && rect.y >= 0 && rect.width > 0 && rect.height > 0 && rect.x + rect.width <= width &&
+           rect.y + rect.height <= height;
 }
 
 }  // namespace
@@ -79,4 +92,52 @@ TEST(CommandFace, TheGradientRunsCornerToCornerAndSwapsWhenReversed) {
     const auto reversed = gradientVertices(73, 25, true);
     EXPECT_EQ((*reversed)[0].colour.blue, 0xD700);
     EXPECT_EQ((*reversed)[1].colour.blue, 0xFF00);
+}
+
+TEST(CommandFace, At96DpiThePixelPiecesAreTheTableAtFifteenTwipsAPixel) {
+    const auto slices = faceSlicePixels(73, 25, 96, 96);
+    const int destination[8][4] = {{0, 0, 4, 4},   {4, 0, 65, 4},  {69, 0, 4, 4}, {69, 4, 4, 17},
+                                   {69, 21, 4, 4}, {4, 21, 65, 4}, {0, 21, 4, 4}, {0, 4, 4, 17}};
+    const int source[8][4] = {{0, 0, 4, 4},   {4, 0, 56, 4},  {60, 0, 4, 4}, {60, 4, 4, 17},
+                              {60, 21, 4, 4}, {4, 21, 56, 4}, {0, 21, 4, 4}, {0, 4, 4, 17}};
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(slices[i].has_value());
+        const int* d = destination[i];
+        const int* s = source[i];
+        expectPixels(slices[i]->destination, d[0], d[1], d[2], d[3]);
+        expectPixels(slices[i]->source, s[0], s[1], s[2], s[3]);
+    }
+}
+
+TEST(CommandFace, AtEveryScaleThePiecesComeFromThePictureAndCloseTheRingOnTheControl) {
+    for (int dpi : {96, 108, 120, 144, 168, 192, 240}) {
+        for (int widthTwips : {435, 1035, 1095, 1875}) {
+            for (int heightTwips : {315, 375}) {
+                const int width = twipsToPixels(widthTwips, dpi);
+                const int height = twipsToPixels(heightTwips, dpi);
+                SCOPED_TRACE(std::to_string(dpi) + " dpi, " + std::to_string(width) + " x " + std::to_string(height));
+                const auto s = faceSlicePixels(width, height, dpi, dpi);
+                for (const auto& slice : s) {
+                    ASSERT_TRUE(slice.has_value());
+                    EXPECT_TRUE(inside(slice->source, 64, 25));
+                    EXPECT_TRUE(inside(slice->destination, width, height));
+                }
+                const auto end = [](const PixelRect& r) { return r.x + r.width; };
+                const auto bottom = [](const PixelRect& r) { return r.y + r.height; };
+                // Clockwise from the top-left corner, each piece starts where the one before ends.
+                EXPECT_EQ(s[1]->destination.x, end(s[0]->destination));
+                EXPECT_EQ(s[2]->destination.x, end(s[1]->destination));
+                EXPECT_EQ(end(s[2]->destination), width);
+                EXPECT_EQ(s[3]->destination.y, bottom(s[2]->destination));
+                EXPECT_EQ(s[4]->destination.y, bottom(s[3]->destination));
+                EXPECT_EQ(bottom(s[4]->destination), height);
+                EXPECT_EQ(end(s[5]->destination), s[4]->destination.x);
+                EXPECT_EQ(s[7]->destination.y, bottom(s[0]->destination));
+                EXPECT_EQ(bottom(s[7]->destination), s[6]->destination.y);
+                // The 4-pixel ring grows with the scale.
+                EXPECT_EQ(s[0]->destination.width, twipsToPixels(60, dpi));
+            }
+        }
+    }
 }

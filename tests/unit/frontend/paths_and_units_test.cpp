@@ -18,6 +18,22 @@ TEST(ProgramPaths, AJapaneseFolderNameEndingIn5CIsNotCut) {
     EXPECT_EQ(directoryOf("C:\\ソ"), "C:");
 }
 
+TEST(ProgramFolder, IsNamedByTheFirstFormTheCodePageWrites) {
+    EXPECT_EQ(ansiFolderName("C:\\Users\\Taro", "C:\\Users\\TARO~1"), "C:\\Users\\Taro");
+    EXPECT_EQ(ansiFolderName(std::nullopt, "C:\\Users\\ZO_~~ANK"), "C:\\Users\\ZO_~~ANK") << "a name 932 cannot write";
+    EXPECT_EQ(ansiFolderName(std::nullopt, std::nullopt), std::nullopt) << "no short names: the Unicode calls";
+    EXPECT_EQ(ansiFolderName("", ""), std::nullopt) << "an empty path names nothing";
+}
+
+TEST(ProgramFolder, APathInItIsFoundByTheWholeFolderAndOneSeparator) {
+    EXPECT_EQ(pathInFolder("C:\\Zo?\\Corvessa.ini", "C:\\Zo?"), "Corvessa.ini");
+    EXPECT_EQ(pathInFolder("C:\\Corvessa.dll", "C:"), "Corvessa.dll");
+    EXPECT_EQ(pathInFolder("C:\\Zo?x\\Corvessa.ini", "C:\\Zo?"), std::nullopt);
+    EXPECT_EQ(pathInFolder("C:\\Zo?\\", "C:\\Zo?"), std::nullopt);
+    EXPECT_EQ(pathInFolder("D:\\Music\\a.mp3", "C:\\Zo?"), std::nullopt);
+    EXPECT_EQ(pathInFolder("C:\\a.mp3", ""), std::nullopt);
+}
+
 TEST(ExistenceTestPath, DropsOneTrailingSeparatorOnly) {
     EXPECT_EQ(withoutTrailingSeparator("C:\\music\\"), "C:\\music");
     EXPECT_EQ(withoutTrailingSeparator("C:\\music\\\\"), "C:\\music\\");

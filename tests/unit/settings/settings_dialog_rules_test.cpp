@@ -104,6 +104,16 @@ TEST(DialogPlacement, CentresAcrossWithTheTopAtAThirdOfTheFreeHeight) {
     EXPECT_EQ(tooLarge.top, -915);
 }
 
+TEST(DialogMarkers, AreDrawnPicturesThatGrowWithTheScaleAndFitTheirBoxes) {
+    EXPECT_EQ(markerPictureSize(96), 12);
+    EXPECT_EQ(markerPictureSize(120), 15);
+    EXPECT_EQ(markerPictureSize(144), 18);
+    EXPECT_EQ(markerPictureSize(192), 24);
+    EXPECT_EQ(markerPictureSize(168), 18) << "between two drawn sizes: the smaller";
+    EXPECT_EQ(markerPictureSize(72), 12) << "never below the original";
+    EXPECT_EQ(markerPictureSize(480), 24);
+}
+
 TEST(DialogGradient, IsAHalfSineOverTheRowsZeroToTheHeight) {
     const std::vector<int> dialog = gradientLevels(252);
     ASSERT_EQ(dialog.size(), 253u);
