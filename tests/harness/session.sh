@@ -61,6 +61,9 @@ start)
     source "$here/wine-env.sh" "$state"
     # A persistent server saves every Wine start the server's own start-up.
     "$WINESERVER" -p </dev/null >"$state/wineserver.log" 2>&1
+    # A scaled run that was killed before it gave the screen back its 96 dpi would leave every
+    # later program of the prefix scaled.
+    env $WINE_LOCALE "$WINELOADER" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
     echo "session ready: DISPLAY=$(cat "$state/display") WINEPREFIX=$WINEPREFIX"
     ;;
 stop)
