@@ -24,7 +24,8 @@ private:
 };
 
 // Another monitor's generator must not simply continue where the one before it was left:
-// its draws would then repeat that one's next draws. A fixed odd step apart per monitor.
+// its draws would then repeat that one's next draws. A fixed odd step apart per monitor; the
+// first view (index 0) keeps its state as it is.
 std::uint32_t offsetState(std::uint32_t state, size_t viewIndex) {
     return state ^ (0x9E3779B9u * static_cast<std::uint32_t>(viewIndex));
 }
@@ -59,22 +60,10 @@ ViewAnimation* findStaying(ViewAnimations& old, std::vector<bool>& taken, const 
 }  // namespace
 
 bool buildViewAnimations(ViewAnimations& views, const ViewLayout& layout, const RendererSettings& settings) {
+    // No monitor stays from before: every view is new, the primary's first from the generator
+    // as it stands, which its unshifted state then continues.
     views.clear();
-    std::uint32_t chain = random15State();
-    for (size_t i = 0; i < layout.views.size(); ++i) {
-        ViewAnimation v;
-        v.view = layout.views[i];
-        v.randomState = chain;
-        if (!buildOne(v, settings)) {
-            views.clear();
-            return false;
-        }
-        chain = v.randomState;
-        // The primary's generator goes on exactly as it is; each other one a step aside.
-        if (i > 0) v.randomState = offsetState(v.randomState, i);
-        views.push_back(std::move(v));
-    }
-    return true;
+    return relayoutViewAnimations(views, layout, settings, random15State());
 }
 
 bool relayoutViewAnimations(ViewAnimations& views, const ViewLayout& layout,
@@ -100,7 +89,7 @@ bool relayoutViewAnimations(ViewAnimations& views, const ViewLayout& layout,
             return false;
         }
         chain = v.randomState;
-        v.randomState = offsetState(v.randomState, i + 1);
+        v.randomState = offsetState(v.randomState, i);
         next.push_back(std::move(v));
     }
     views = std::move(next);
