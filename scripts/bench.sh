@@ -15,18 +15,13 @@ trap 'tests/harness/session.sh stop "$state" >/dev/null' EXIT
 for b in $(find build/native/bench -type f -executable -name 'bench_*' | sort); do
     echo "=== $b"; "$b"
 done
-# The screen's dots per inch, which Wine reads when a program starts.
 source tests/harness/wine-env.sh "$PWD/$state"
-dpi() {
-    env $WINE_LOCALE "$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
-        >/dev/null 2>&1
-}
-trap 'dpi 96; tests/harness/session.sh stop "$state" >/dev/null' EXIT
+trap 'corvessa_set_dpi default; tests/harness/session.sh stop "$state" >/dev/null' EXIT
 for b in $(find build/win64/bench -type f -name 'bench_*.exe' | sort); do
     echo "=== $b (under Wine)"; tests/harness/wine-run.sh "$b"
 done
 # The front end's dialog and button again at 150 % display scaling.
-dpi 144
+corvessa_set_dpi 144
 for b in build/win64/bench/settings/bench_settings_dialog.exe build/win64/bench/controls/bench_command_face.exe; do
     echo "=== $b (under Wine, 144 dpi)"; tests/harness/wine-run.sh "$b"
 done

@@ -29,8 +29,7 @@ printf '[Section]\r\nBGM区分=2\r\nBGMﾘﾋﾟｰﾄ=0\r\nBGMﾌｧｲﾙ=C:\\
 # One picture at the given dots per inch, which Wine reads when the program starts.
 take() {
     local dpi=$1 out=$2 geometry= dialog
-    env $WINE_LOCALE "$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
-        >/dev/null 2>&1
+    corvessa_set_dpi "$dpi"
     env $WINE_LOCALE "$WINELOADER" 'C:\Corvessa\Corvessa.scr' /c >/dev/null 2>&1 &
     dialog=$!
     for _ in $(seq 100); do

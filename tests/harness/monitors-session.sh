@@ -17,7 +17,7 @@ mkdir -p "$state"
 state=$(cd "$state" && pwd)
 source "$here/wine-env.sh" "$state"
 source "$here/make-prefix.sh"
-source "$here/pid-file.sh"
+source "$here/server-processes.sh"
 
 xorg=/usr/lib/xorg/Xorg
 
@@ -65,21 +65,15 @@ start_xorg() {
     [ -x "$xorg" ] || skip "Xorg is not installed ($xorg; scripts/install-deps.sh test installs it)"
     [ -f /usr/lib/xorg/modules/drivers/dummy_drv.so ] || skip "Xorg's dummy video driver is not installed"
     write_config
-    local fifo="$state/xorg.displayfd"
-    rm -f "$fifo"; mkfifo "$fifo"
-    "$xorg" -displayfd 3 -config "$state/xorg.conf" -noreset -nolisten tcp \
-        -logfile "$state/xorg.log" 3>"$fifo" >"$state/xorg.out" 2>&1 &
-    echo $! >"$state/xorg.pid"
-    local num=
-    read -r -t 30 num <"$fifo" || true
-    rm -f "$fifo"
-    if [ -z "$num" ]; then
+    corvessa_start_x_server "$state/xorg.pid" "$state/xorg.out" \
+        "$xorg" -displayfd 3 -config "$state/xorg.conf" -noreset -nolisten tcp -logfile "$state/xorg.log"
+    if [ -z "$CORVESSA_X_DISPLAY" ]; then
         local why; why=$(grep -m1 -E '\(EE\)|Fatal' "$state/xorg.log" "$state/xorg.out" 2>/dev/null | head -1)
         stop_session
         skip "Xorg did not start here: ${why:-no display number within 30 s}"
     fi
-    echo ":$num" >"$state/display"
-    export DISPLAY=":$num"
+    echo "$CORVESSA_X_DISPLAY" >"$state/display"
+    export DISPLAY=$CORVESSA_X_DISPLAY
 }
 
 # Windows puts the primary's corner at 0,0: the left monitor lies at -1024,0 and the one above

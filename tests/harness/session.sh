@@ -9,7 +9,7 @@ mkdir -p "$state"
 state=$(cd "$state" && pwd)
 source "$here/wine-env.sh" "$state"
 source "$here/make-prefix.sh"
-source "$here/pid-file.sh"
+source "$here/server-processes.sh"
 
 stop_session() {
     if [ -d "$WINEPREFIX" ]; then
@@ -22,16 +22,10 @@ stop_session() {
 }
 
 start_xvfb() {
-    local fifo="$state/xvfb.displayfd"
-    rm -f "$fifo"; mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "${CORVESSA_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
-        3>"$fifo" >"$state/xvfb.log" 2>&1 &
-    echo $! >"$state/xvfb.pid"
-    local num=
-    read -r -t 30 num <"$fifo" || true
-    rm -f "$fifo"
-    [ -n "$num" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
-    echo ":$num" >"$state/display"
+    corvessa_start_x_server "$state/xvfb.pid" "$state/xvfb.log" \
+        Xvfb -displayfd 3 -screen 0 "${CORVESSA_SCREEN:-1024x768x24}" -nolisten tcp -noreset
+    [ -n "$CORVESSA_X_DISPLAY" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
+    echo "$CORVESSA_X_DISPLAY" >"$state/display"
 }
 
 # A null sink gives Wine a wave device whose output can be recorded from its monitor.
@@ -63,7 +57,7 @@ start)
     "$WINESERVER" -p </dev/null >"$state/wineserver.log" 2>&1
     # A scaled run that was killed before it gave the screen back its 96 dpi would leave every
     # later program of the prefix scaled.
-    env $WINE_LOCALE "$WINELOADER" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+    corvessa_set_dpi default
     echo "session ready: DISPLAY=$(cat "$state/display") WINEPREFIX=$WINEPREFIX"
     ;;
 stop)

@@ -21,6 +21,17 @@ if [ -f "$_corvessa_state/pulse-server" ]; then
 fi
 export CORVESSA_WINE_STATE="$_corvessa_state"
 
+# The screen's dots per inch (96, 120, 144, 192, ...) for the prefix's programs started from now
+# on: Wine reads LogPixels when a program starts. `default` gives the prefix its 96 back.
+corvessa_set_dpi() {
+    local key='HKCU\Control Panel\Desktop'
+    if [ "$1" = default ]; then
+        env $WINE_LOCALE "$WINELOADER" reg delete "$key" /v LogPixels /f >/dev/null 2>&1 || true
+    else
+        env $WINE_LOCALE "$WINELOADER" reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    fi
+}
+
 # Ends the calling script with 77 (ctest's "skipped") when the test run is of the i686 build
 # (CORVESSA_WINE_BITS=32, set by the build) and this machine cannot run its programs.
 corvessa_skip_unless_runnable() {
