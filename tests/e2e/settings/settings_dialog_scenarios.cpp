@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frontend_resources.h"
+#include "forms/system_text.h"
 #include "frontend_scenario.h"
 #include "process.h"
 #include "screen_capture.h"
@@ -170,13 +171,6 @@ void store(const std::string& folder, const char* kind, const char* track, const
     WritePrivateProfileStringA("Section", "BGM区分", kind, path.c_str());
     WritePrivateProfileStringA("Section", "BGMﾘﾋﾟｰﾄ", track, path.c_str());
     WritePrivateProfileStringA("Section", "BGMﾌｧｲﾙ", file.c_str(), path.c_str());
-}
-
-std::wstring wideOf(const std::string& ansi) {
-    std::wstring wide(ansi.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                                         &wide[0], static_cast<int>(wide.size()))));
-    return wide;
 }
 
 std::wstring windowTextW(HWND window) {
@@ -589,11 +583,11 @@ INSTANTIATE_TEST_SUITE_P(ScreenScales, ScaledDialog, ::testing::Values(144, 120)
 // path: the program finds its renderer and its settings file there.
 TEST(SettingsDialog, WorksFromAFolderTheCodePageCannotName) {
     ASSERT_EQ(GetACP(), 932u) << "run under the generated Japanese locale";
-    const std::wstring folder = wideOf(e2e::programDir()) + L"\\scenario-Zo\u00EB";
+    const std::wstring folder = forms::wideOfAnsi(e2e::programDir()) + L"\\scenario-Zo\u00EB";
     CreateDirectoryW(folder.c_str(), nullptr);
     DeleteFileW((folder + L"\\Corvessa.ini").c_str());
-    ASSERT_TRUE(CopyFileW((wideOf(e2e::programDir()) + L"\\Corvessa.scr").c_str(), (folder + L"\\Corvessa.scr").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((wideOf(e2e::programDir()) + L"\\stand_in_renderer.exe").c_str(),
+    ASSERT_TRUE(CopyFileW((forms::wideOfAnsi(e2e::programDir()) + L"\\Corvessa.scr").c_str(), (folder + L"\\Corvessa.scr").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((forms::wideOfAnsi(e2e::programDir()) + L"\\stand_in_renderer.exe").c_str(),
                           (folder + L"\\Corvessa.dll").c_str(), FALSE));
     const std::wstring program = L"\"" + folder + L"\\Corvessa.scr\"";
 
@@ -639,7 +633,7 @@ TEST(CodePage1252, MessagesAndTheFileChooserReadInJapanese) {
     }
 
     const std::string folder = scenario::saverFolder("cp1252-dialog", Renderer::StandIn);
-    const std::wstring song = wideOf(folder) + L"\\\u66F2.mp3";  // "曲.mp3"
+    const std::wstring song = forms::wideOfAnsi(folder) + L"\\\u66F2.mp3";  // "曲.mp3"
     CloseHandle(CreateFileW(song.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     Dialog dialog;
     ASSERT_TRUE(dialog.open(folder));
@@ -679,7 +673,7 @@ TEST(CodePage1252, MessagesAndTheFileChooserReadInJapanese) {
     box = scenario::waitForMessageBox("Corvessa (ScreenSaver)", 10000);
     ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(boxTextW(box.window), L"\u8A2D\u5B9A\u3092\u4FDD\u5B58\u3067\u304D\u307E\u305B\u3093\u3067\u3057\u305F"
-                                    L"\uFF01\r\n" + wideOf(settingsFile(folder)) +
+                                    L"\uFF01\r\n" + forms::wideOfAnsi(settingsFile(folder)) +
                                     L" \u306B\u66F8\u304D\u8FBC\u3081\u307E\u305B\u3093\u3002");
     PostMessageA(box.window, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(e2e::waitFor([&] { return !IsWindow(box.window); }));
@@ -692,6 +686,6 @@ TEST(CodePage1252, MessagesAndTheFileChooserReadInJapanese) {
     GetPrivateProfileStringA("Section", "BGMﾌｧｲﾙ", "", stored, sizeof stored, settingsFile(folder).c_str());
     EXPECT_NE(GetFileAttributesA(stored), INVALID_FILE_ATTRIBUTES) << stored;
     wchar_t reached[MAX_PATH] = {};
-    GetLongPathNameW(wideOf(stored).c_str(), reached, MAX_PATH);
+    GetLongPathNameW(forms::wideOfAnsi(stored).c_str(), reached, MAX_PATH);
     EXPECT_EQ(lstrcmpiW(reached, song.c_str()), 0);
 }
