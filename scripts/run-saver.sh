@@ -33,31 +33,26 @@ cmake --build --preset $preset -j "$(nproc)" --target corvessa_renderer corvessa
 state=$PWD/build/$preset/run-wine
 here=$PWD/tests/harness
 bin=build/$preset/bin
-if [ "$monitors" != 1 ]; then
-    # A session of its own on Xorg's dummy driver; it needs no display of yours.
-    state=$PWD/build/$preset/run-wine-monitors
-    trap '"$here/monitors-session.sh" stop "$state" >/dev/null' EXIT
-    "$here/monitors-session.sh" start "$state" "$monitors" >/dev/null ||
-        { echo "the several-monitor session did not start: $(cat "$state/skipped" 2>/dev/null)" >&2; exit 1; }
+if [ "$monitors" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+    crop=()
+    if [ "$monitors" != 1 ]; then
+        # A session of its own on Xorg's dummy driver; it needs no display of yours.
+        state=$PWD/build/$preset/run-wine-monitors
+        trap '"$here/monitors-session.sh" stop "$state" >/dev/null' EXIT
+        "$here/monitors-session.sh" start "$state" "$monitors" >/dev/null ||
+            { echo "the several-monitor session did not start: $(cat "$state/skipped" 2>/dev/null)" >&2; exit 1; }
+        # The X root holds every monitor, the left one at x 0; only the monitors' bounding box.
+        if [ "$monitors" = 2 ]; then crop=(-crop 2304x768+0+0 +repage); else crop=(-crop 2304x1368+0+0 +repage); fi
+    else
+        # The tests' own session: prefix, virtual display and Wine server, all ended afterwards.
+        trap '"$here/session.sh" stop "$state" >/dev/null' EXIT
+        CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 "$here/session.sh" start "$state" >/dev/null
+    fi
     source "$here/wine-env.sh" "$state"
     env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s >/dev/null 2>&1 &
     saver=$!
     sleep "$seconds"
-    # The X root holds every monitor, the left one at x 0; only the monitors' bounding box.
-    if [ "$monitors" = 2 ]; then size=2304x768; else size=2304x1368; fi
-    import -display "$DISPLAY" -window root -crop "$size+0+0" +repage "$shot"
-    echo "screenshot: $shot"
-    xdotool key space
-    wait "$saver" || true
-elif [ -z "${DISPLAY:-}" ]; then
-    # The tests' own session: prefix, virtual display and Wine server, all ended afterwards.
-    trap '"$here/session.sh" stop "$state" >/dev/null' EXIT
-    CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 "$here/session.sh" start "$state" >/dev/null
-    source "$here/wine-env.sh" "$state"
-    env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s >/dev/null 2>&1 &
-    saver=$!
-    sleep "$seconds"
-    import -display "$DISPLAY" -window root "$shot"
+    import -display "$DISPLAY" -window root "${crop[@]}" "$shot"
     echo "screenshot: $shot"
     # A key press is what ends a screen saver.
     xdotool key space
