@@ -1,6 +1,7 @@
 // Frames per second of the real drawing (corvessa-frames --bench, off-screen over OSMesa) on
-// one, two and three monitors of 1920x1080 side by side, beside a floor for one: the same veil and 400 textured additive quads sent as one vertex array,
-// which is about the least any drawing of this picture can cost on the same GL.
+// one, two and three monitors of 1920x1080 side by side, beside a floor for one: the same veil
+// and 400 textured additive quads sent as one vertex array, which is about the least any
+// drawing of this picture can cost on the same GL.
 #include "frame_drawing_gl.h"
 #include "frame_rules.h"
 #include "offscreen_canvas.h"
