@@ -40,12 +40,14 @@ SaverReaction CloseRules::closeVerdict(bool mayClose, ScreenPoint cursorNow) {
     return finished(0);
 }
 
-SaverReaction CloseRules::mouseMove(ScreenPoint cursorNow) {
+SaverReaction CloseRules::mouseMove(ScreenPoint cursorNow, std::uint32_t nowMs) {
     if (passwordActive_) return SaverReaction{};
-    if (systemMovePending_) {
-        systemMovePending_ = false;
-        baseline_ = cursorNow;
-        return SaverReaction{};
+    if (displaySettling_) {
+        if (nowMs - displayChangedAt_ < displayChangeSettleMs) {
+            baseline_ = cursorNow;
+            return SaverReaction{};
+        }
+        displaySettling_ = false;
     }
     // The first move message is the system telling the window where the pointer is, not the
     // user: it only arms the rules for the next one.

@@ -14,6 +14,11 @@ struct ScreenPoint {
 // |dx| + |dy| against the baseline. Anything smaller is hand tremor or a bumped desk.
 inline constexpr std::int32_t mouseMoveThreshold = 4;
 
+// How long after a display change the pointer's moves are taken for the system's. Long enough
+// for the system to settle the pointer on the new monitors, short beside a user's reach for
+// the mouse; keys and buttons close meanwhile as always.
+inline constexpr std::uint32_t displayChangeSettleMs = 1000;
+
 // Input the window procedure hands over, already decoded from its message.
 enum class SaverInput {
     WindowShown,     // WM_SHOWWINDOW with a nonzero wParam
@@ -39,12 +44,14 @@ public:
 
     void resetBaseline(ScreenPoint cursor) { baseline_ = cursor; }
 
-    // The monitors changed: the system may move the pointer onto a monitor that remains, and
-    // that is not the user. `cursorNow` becomes the baseline, and the next move message only
-    // moves the baseline again; a real move after that closes as before.
-    void displayChanged(ScreenPoint cursorNow) {
+    // The monitors changed at `nowMs`: the system may move the pointer onto a monitor that
+    // remains, and that is not the user. It may do so more than once, as its own picture of
+    // the monitors catches up, so for displayChangeSettleMs the moves only carry the baseline
+    // along; a real move after that closes as before.
+    void displayChanged(ScreenPoint cursorNow, std::uint32_t nowMs) {
         baseline_ = cursorNow;
-        systemMovePending_ = true;
+        displayChangedAt_ = nowMs;
+        displaySettling_ = true;
     }
 
     // WM_CLOSE, from the window itself or from outside.
@@ -52,8 +59,9 @@ public:
     // Outcome of the password check that closeRequest() asked for; `cursorNow` becomes the
     // baseline when the close is refused, so movement made during the check does not count.
     SaverReaction closeVerdict(bool mayClose, ScreenPoint cursorNow);
-    // WM_MOUSEMOVE; `cursorNow` is read from the system, not from the message.
-    SaverReaction mouseMove(ScreenPoint cursorNow);
+    // WM_MOUSEMOVE at `nowMs`, a millisecond clock that may wrap; `cursorNow` is read from
+    // the system, not from the message.
+    SaverReaction mouseMove(ScreenPoint cursorNow, std::uint32_t nowMs);
     SaverReaction input(SaverInput what);
 
     // Bracket the system's password dialog: input that reaches the window meanwhile is ignored.
@@ -70,7 +78,8 @@ private:
     bool passwordActive_ = false;
     bool closeArmed_ = false;     // set by the first close-worthy action; never cleared
     bool firstMoveSeen_ = false;  // set by the first move message; never cleared
-    bool systemMovePending_ = false;  // the next move may be the system's, after a display change
+    bool displaySettling_ = false;  // moves may still be the system's, after a display change
+    std::uint32_t displayChangedAt_ = 0;
 };
 
 // True for the system commands the saver swallows: switching to the next or previous window,

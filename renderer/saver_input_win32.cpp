@@ -52,7 +52,7 @@ LRESULT handleSaverInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         if (!sameLayout(currentViewLayout(), saverWindowState().layout)) followDisplayChange(hwnd);
         // The message's own coordinates are client-relative and may be stale; the system's
         // pointer position is what the user did.
-        reaction = rules.mouseMove(cursorPosition(rules.baseline()));
+        reaction = rules.mouseMove(cursorPosition(rules.baseline()), GetTickCount());
         break;
     default:
         reaction = rules.input(decodeInput(message, wParam));

@@ -108,7 +108,7 @@ void stopRenderer(HWND hwnd) {
 
 void followDisplayChange(HWND hwnd) {
     SaverWindowState& state = saverWindowState();
-    state.closeRules.displayChanged(cursorPosition(state.closeRules.baseline()));
+    state.closeRules.displayChanged(cursorPosition(state.closeRules.baseline()), GetTickCount());
     ViewLayout next = currentViewLayout();
     state.swapInterval = swapIntervalFor(primaryRefreshRate());
     if (sameLayout(next, state.layout)) return;

@@ -5,13 +5,14 @@
 namespace {
 
 constexpr ScreenPoint kStart{500, 400};
+constexpr std::uint32_t kNow = 5000;  // where no display change is in play, any time will do
 
 ScreenPoint offset(ScreenPoint p, int dx, int dy) { return ScreenPoint{p.x + dx, p.y + dy}; }
 
 // Rules past the first move message, as they are once the window has been shown.
 CloseRules rulesAfterFirstMove() {
     CloseRules rules(kStart);
-    rules.mouseMove(kStart);
+    rules.mouseMove(kStart, kNow);
     return rules;
 }
 
@@ -24,7 +25,7 @@ bool closesAfterVerdict(CloseRules& rules) {
 
 TEST(CloseRulesMouse, FirstMoveNeverArmsTheCloseHoweverFarItJumps) {
     CloseRules rules(kStart);
-    SaverReaction r = rules.mouseMove(offset(kStart, 300, -250));
+    SaverReaction r = rules.mouseMove(offset(kStart, 300, -250), kNow);
     EXPECT_TRUE(r.postClose);  // posted, but the request that follows is dropped
     EXPECT_TRUE(r.passToDefault);
     EXPECT_TRUE(rules.firstMoveSeen());
@@ -40,8 +41,8 @@ TEST(CloseRulesMouse, FirstMoveNeverArmsTheCloseHoweverFarItJumps) {
 
 TEST(CloseRulesMouse, SecondFarMoveClosesAfterAFarFirstMove) {
     CloseRules rules(kStart);
-    rules.mouseMove(offset(kStart, 300, 0));
-    SaverReaction r = rules.mouseMove(offset(kStart, 300, 1));
+    rules.mouseMove(offset(kStart, 300, 0), kNow);
+    SaverReaction r = rules.mouseMove(offset(kStart, 300, 1), kNow);
     EXPECT_TRUE(r.postClose);
     EXPECT_TRUE(rules.closeArmed());
     EXPECT_TRUE(closesAfterVerdict(rules));
@@ -49,20 +50,20 @@ TEST(CloseRulesMouse, SecondFarMoveClosesAfterAFarFirstMove) {
 
 TEST(CloseRulesMouse, SumOfFourPixelsIsAcceptedAndBecomesTheBaseline) {
     CloseRules rules = rulesAfterFirstMove();
-    SaverReaction r = rules.mouseMove(offset(kStart, 2, 2));
+    SaverReaction r = rules.mouseMove(offset(kStart, 2, 2), kNow);
     EXPECT_FALSE(r.postClose);
     EXPECT_TRUE(r.passToDefault);
     EXPECT_EQ(rules.baseline().x, kStart.x + 2);
     EXPECT_EQ(rules.baseline().y, kStart.y + 2);
     // Measured from the new baseline, 3 right and 2 down is a sum of 5: too far.
-    EXPECT_TRUE(rules.mouseMove(offset(kStart, 5, 4)).postClose);
+    EXPECT_TRUE(rules.mouseMove(offset(kStart, 5, 4), kNow).postClose);
 }
 
 TEST(CloseRulesMouse, SumOfFivePixelsClosesAndKeepsTheBaseline) {
     for (ScreenPoint to : {offset(kStart, 3, 2), offset(kStart, -3, -2), offset(kStart, 0, 5),
                            offset(kStart, -5, 0)}) {
         CloseRules rules = rulesAfterFirstMove();
-        EXPECT_TRUE(rules.mouseMove(to).postClose) << to.x << "," << to.y;
+        EXPECT_TRUE(rules.mouseMove(to, kNow).postClose) << to.x << "," << to.y;
         EXPECT_EQ(rules.baseline().x, kStart.x);
         EXPECT_EQ(rules.baseline().y, kStart.y);
     }
@@ -75,7 +76,7 @@ TEST(CloseRulesMouse, CursorCreepingAtMostFourPixelsPerMoveNeverCloses) {
     for (int round = 0; round < 50; ++round) {
         for (const auto& s : steps) {
             p = offset(p, s[0], s[1]);
-            ASSERT_FALSE(rules.mouseMove(p).postClose) << "round " << round;
+            ASSERT_FALSE(rules.mouseMove(p, kNow).postClose) << "round " << round;
         }
     }
     EXPECT_TRUE(rules.closeArmed());  // armed all the while, yet never too far
@@ -83,19 +84,23 @@ TEST(CloseRulesMouse, CursorCreepingAtMostFourPixelsPerMoveNeverCloses) {
 
 TEST(CloseRulesMouse, HugeCoordinatesDoNotOverflowTheDistance) {
     CloseRules rules(ScreenPoint{-2147483647, -2147483647});
-    rules.mouseMove(ScreenPoint{2147483647, 2147483647});
-    EXPECT_TRUE(rules.mouseMove(ScreenPoint{2147483647, 2147483647}).postClose);
+    rules.mouseMove(ScreenPoint{2147483647, 2147483647}, kNow);
+    EXPECT_TRUE(rules.mouseMove(ScreenPoint{2147483647, 2147483647}, kNow).postClose);
 }
 
-TEST(CloseRulesMouse, PointerMovedByADisplayChangeIsNotTheUserButTheNextMoveIs) {
+TEST(CloseRulesMouse, PointerMovedByADisplayChangeIsNotTheUserUntilItSettles) {
+    // The clock wraps during the change: the settling time still counts from it.
+    const std::uint32_t changedAt = 0xFFFFFF00u;
     CloseRules rules = rulesAfterFirstMove();
-    // The monitor under the pointer went away: the system put it on another one.
+    // The monitor under the pointer went away: the system put it on another one, and moved it
+    // again once its picture of the monitors had caught up.
     const ScreenPoint moved = offset(kStart, -900, 120);
-    rules.displayChanged(offset(moved, 1, 0));
-    SaverReaction systemMove = rules.mouseMove(moved);
-    EXPECT_FALSE(systemMove.postClose);
-    EXPECT_EQ(rules.baseline().x, moved.x);
-    EXPECT_TRUE(rules.mouseMove(offset(moved, 3, 2)).postClose);
+    rules.displayChanged(offset(moved, 1, 0), changedAt);
+    EXPECT_FALSE(rules.mouseMove(moved, changedAt + 5).postClose);
+    const ScreenPoint movedAgain = offset(moved, 948, -120);
+    EXPECT_FALSE(rules.mouseMove(movedAgain, changedAt + displayChangeSettleMs - 1).postClose);
+    EXPECT_EQ(rules.baseline().x, movedAgain.x);
+    EXPECT_TRUE(rules.mouseMove(offset(movedAgain, 3, 2), changedAt + displayChangeSettleMs).postClose);
 }
 
 TEST(CloseRulesActions, EachCloseActionArmsAndClosesAtOnceBeforeAnyMove) {
@@ -135,20 +140,20 @@ TEST(CloseRulesRequest, CloseFromOutsideBeforeAnyUserActionIsDropped) {
         EXPECT_FALSE(r.passToDefault);
         EXPECT_FALSE(r.checkPassword);
     }
-    rules.mouseMove(kStart);  // the first move alone does not arm
+    rules.mouseMove(kStart, kNow);  // the first move alone does not arm
     EXPECT_FALSE(rules.closeRequest().checkPassword);
 }
 
 TEST(CloseRulesRequest, OnceArmedAnyCloseGoesThroughTheCheck) {
     CloseRules rules = rulesAfterFirstMove();
-    rules.mouseMove(kStart);  // a second move arms, even without moving
+    rules.mouseMove(kStart, kNow);  // a second move arms, even without moving
     EXPECT_TRUE(rules.closeArmed());
     EXPECT_TRUE(rules.closeRequest().checkPassword);
 }
 
 TEST(CloseRulesRequest, RefusedCloseKeepsTheWindowArmedWithTheBaselineWhereTheCursorIsNow) {
     CloseRules rules = rulesAfterFirstMove();
-    rules.mouseMove(offset(kStart, 40, 0));
+    rules.mouseMove(offset(kStart, 40, 0), kNow);
     ASSERT_TRUE(rules.closeRequest().checkPassword);
     SaverReaction refused = rules.closeVerdict(false, offset(kStart, 90, 60));
     EXPECT_FALSE(refused.passToDefault);
@@ -156,8 +161,8 @@ TEST(CloseRulesRequest, RefusedCloseKeepsTheWindowArmedWithTheBaselineWhereTheCu
     EXPECT_TRUE(rules.closeArmed());
     EXPECT_EQ(rules.baseline().x, kStart.x + 90);
     // Small movement after the refusal is measured from there, a larger one asks again.
-    EXPECT_FALSE(rules.mouseMove(offset(kStart, 92, 62)).postClose);
-    EXPECT_TRUE(rules.mouseMove(offset(kStart, 100, 62)).postClose);
+    EXPECT_FALSE(rules.mouseMove(offset(kStart, 92, 62), kNow).postClose);
+    EXPECT_TRUE(rules.mouseMove(offset(kStart, 100, 62), kNow).postClose);
     EXPECT_TRUE(rules.closeRequest().checkPassword);
 }
 
@@ -170,7 +175,7 @@ TEST(CloseRulesPasswordActive, InputDuringTheCheckIsIgnored) {
         EXPECT_FALSE(r.hideCursor);
         EXPECT_TRUE(r.passToDefault);
     }
-    SaverReaction move = rules.mouseMove(offset(kStart, 200, 200));
+    SaverReaction move = rules.mouseMove(offset(kStart, 200, 200), kNow);
     EXPECT_FALSE(move.postClose);
     EXPECT_TRUE(move.passToDefault);
     EXPECT_FALSE(rules.closeArmed());

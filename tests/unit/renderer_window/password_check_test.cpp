@@ -115,7 +115,7 @@ TEST(PasswordCheck, InputDuringTheDialogIsIgnoredAndAQueuedCloseDoesNotAskTwice)
     std::vector<SaverReaction> seen;
     system.duringDialog = [&] {
         seen.push_back(rules.input(SaverInput::CloseAction));
-        seen.push_back(rules.mouseMove(ScreenPoint{900, 900}));
+        seen.push_back(rules.mouseMove(ScreenPoint{900, 900}, 0));
         seen.push_back(deliverClose(rules, system, ScreenPoint{900, 900}));
     };
     deliverClose(rules, system, ScreenPoint{120, 100});
