@@ -38,8 +38,8 @@ double nowMs() {
 }
 
 // A safety net for a display change that sends no message: the monitors are looked at again
-// once a second, which costs little beside sixty frames.
-constexpr double kLayoutCheckMs = 1000.0;
+// four times a second, which costs little beside sixty frames.
+constexpr double kLayoutCheckMs = 250.0;
 
 void checkLayout(double now, double& lastCheck) {
     if (now - lastCheck < kLayoutCheckMs) return;
