@@ -6,7 +6,8 @@ export WINEPREFIX="$_corvessa_state/prefix"
 export WINELOADER=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
-export WINEDEBUG=-all
+# Wine says nothing unless CORVESSA_WINEDEBUG names its debug channels.
+export WINEDEBUG=${CORVESSA_WINEDEBUG:--all}
 # The ANSI code page follows the locale: Japanese gives 932, CORVESSA_WINE_LANG=en_US.UTF-8 1252.
 # A generated locale (make-locales.sh, in WINE_LOCPATH) and no LC_ALL, so that Wine treats Unix
 # file names as such a system would. Passed through `env` to each Wine program, because bash
