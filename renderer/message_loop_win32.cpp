@@ -2,7 +2,6 @@
 // a wait on the queue itself, so that a key or a move is handled the moment it arrives.
 #include "saver_window_win32.h"
 
-#include "monitor_layout_win32.h"
 #include "renderer_hooks_win32.h"
 
 #include <mmsystem.h>
@@ -45,9 +44,7 @@ void checkLayout(double now, double& lastCheck) {
     if (now - lastCheck < kLayoutCheckMs) return;
     lastCheck = now;
     SaverWindowState& state = saverWindowState();
-    if (state.window && state.rendererReady && !sameLayout(currentViewLayout(), state.layout)) {
-        followDisplayChange(state.window);
-    }
+    if (state.window && state.rendererReady) followMonitorsIfChanged(state.window);
 }
 
 }  // namespace

@@ -30,6 +30,8 @@ OpenGlWindowState& glState() {
 
 void seedFromClock() { startRandom15(static_cast<std::uint32_t>(std::time(nullptr))); }
 
+}  // namespace
+
 // Lets the display's refresh pace the frames where the driver can: every refresh at 60 Hz,
 // every n-th where the rate is n times 60, so frames land on refreshes without judder. The
 // message loop's own timer keeps the rate where the driver ignores it or the rate is odd.
@@ -43,8 +45,6 @@ void askForSwapInterval(int interval) {
     auto swapInterval = reinterpret_cast<SwapIntervalProc>(reinterpret_cast<void*>(proc));
     swapInterval(interval);
 }
-
-}  // namespace
 
 bool initOpenGL(HWND hwnd) {
     OpenGlWindowState& gl = glState();
@@ -65,7 +65,6 @@ bool initOpenGL(HWND hwnd) {
 bool relayoutOpenGL(HWND) {
     OpenGlWindowState& gl = glState();
     const SaverWindowState& window = saverWindowState();
-    askForSwapInterval(window.swapInterval);
     clearWindow(window.layout);
     // New monitors' animations start from the clock, as the first ones did.
     const auto seed = static_cast<std::uint32_t>(std::time(nullptr));

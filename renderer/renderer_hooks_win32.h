@@ -19,5 +19,9 @@ void shutdownOpenGL(HWND hwnd);
 // keeps its animation and a new one gets its own. False when a new animation cannot be built.
 bool relayoutOpenGL(HWND hwnd);
 
+// Lets the display's refresh pace the frames where the driver can: every `interval`-th
+// refresh. Only while the rendering context is current.
+void askForSwapInterval(int interval);
+
 // Draws and presents one frame; only called while the rendering context is current.
 void drawFrame();

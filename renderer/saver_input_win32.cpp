@@ -1,8 +1,6 @@
 // Decodes the saver window's input messages for the close rules and applies their answers.
 #include "saver_window_win32.h"
 
-#include "monitor_layout_win32.h"
-
 namespace {
 
 SaverInput decodeInput(UINT message, WPARAM wParam) {
@@ -49,7 +47,7 @@ LRESULT handleSaverInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_MOUSEMOVE:
         // A display change can move the pointer (off a monitor that went, or with the whole
         // desktop's coordinates) before its own message arrives: that move is the system's.
-        if (!sameLayout(currentViewLayout(), saverWindowState().layout)) followDisplayChange(hwnd);
+        followMonitorsIfChanged(hwnd);
         // The message's own coordinates are client-relative and may be stale; the system's
         // pointer position is what the user did.
         reaction = rules.mouseMove(cursorPosition(rules.baseline()), GetTickCount());

@@ -106,16 +106,31 @@ void stopRenderer(HWND hwnd) {
     shutdownOpenGL(hwnd);
 }
 
-void followDisplayChange(HWND hwnd) {
+namespace {
+
+void follow(HWND hwnd, ViewLayout next) {
     SaverWindowState& state = saverWindowState();
     state.closeRules.displayChanged(cursorPosition(state.closeRules.baseline()), GetTickCount());
-    ViewLayout next = currentViewLayout();
-    state.swapInterval = swapIntervalFor(primaryRefreshRate());
+    // A new refresh rate alone (60 to 144 Hz, say) changes no monitor but the frames' landing.
+    const int interval = swapIntervalFor(primaryRefreshRate());
+    if (interval != state.swapInterval) {
+        state.swapInterval = interval;
+        if (state.rendererReady) askForSwapInterval(interval);
+    }
     if (sameLayout(next, state.layout)) return;
     state.layout = std::move(next);
     placeSaverWindow(hwnd, state.layout);
     // Without an animation for every monitor one would stand still or uncovered: end instead.
     if (state.rendererReady && !relayoutOpenGL(hwnd)) DestroyWindow(hwnd);
+}
+
+}  // namespace
+
+void followDisplayChange(HWND hwnd) { follow(hwnd, currentViewLayout()); }
+
+void followMonitorsIfChanged(HWND hwnd) {
+    ViewLayout now = currentViewLayout();
+    if (!sameLayout(now, saverWindowState().layout)) follow(hwnd, std::move(now));
 }
 
 namespace {

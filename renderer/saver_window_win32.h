@@ -54,6 +54,9 @@ void stopRenderer(HWND hwnd);
 // The monitors changed (or may have): covers and animates the new layout. Never ends the
 // saver by itself; the system's own move of the pointer is not taken for the user's.
 void followDisplayChange(HWND hwnd);
+// The same where no message tells of a change (a pointer move, the loop's regular look): only
+// when the monitors differ from those the window covers.
+void followMonitorsIfChanged(HWND hwnd);
 
 // Draws a frame whenever one is due and the queue is empty, and otherwise waits on the queue
 // so that input is handled at once; returns the WM_QUIT wParam.

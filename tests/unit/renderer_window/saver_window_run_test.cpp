@@ -45,6 +45,8 @@ void shutdownOpenGL(HWND) { ++hooks.shutdownCalls; }
 
 bool relayoutOpenGL(HWND) { return true; }
 
+void askForSwapInterval(int) {}
+
 void drawFrame() {
     ++hooks.frames;
     ++framesDrawn;
