@@ -7,6 +7,7 @@ target_sources(corvessa_renderer_core PRIVATE
     pixel_format_score.cpp
     sprite_texture.cpp
     particle_streams.cpp
+    sprite_batch.cpp
     animation_state.cpp
     view_animations.cpp
     frame_rules.cpp

@@ -37,6 +37,9 @@ bool buildAnimation(AnimationState& state, const RendererSettings& settings) {
             state.emitters.push_back(
                 makeEmitter(settings.streamsPerEmitter, settings.trailLength, settings.controlSpeed));
         }
+        if (settings.geometryKind == 2) {
+            sizeSpriteBatch(state.sprites, settings);
+        }
     } catch (const std::bad_alloc&) {
         state.emitters.clear();
         state.emitters.shrink_to_fit();
@@ -52,6 +55,9 @@ bool buildAnimation(AnimationState& state, const RendererSettings& settings) {
 bool animationReady(const AnimationState& state) {
     const RendererSettings& s = state.settings;
     if (!sizesPossible(s) || state.emitters.size() != static_cast<size_t>(s.emitterCount)) {
+        return false;
+    }
+    if (s.geometryKind == 2 && !spriteBatchSized(state.sprites, s)) {
         return false;
     }
     for (const Emitter& emitter : state.emitters) {

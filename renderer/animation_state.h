@@ -4,6 +4,7 @@
 
 #include "particle_streams.h"
 #include "renderer_settings.h"
+#include "sprite_batch.h"
 
 #include <vector>
 
@@ -17,10 +18,11 @@ struct AnimationState {
     float cosA = 1.0f;             // cosine and sine of rotationAngle, for turning points by hand
     float sinA = 0.0f;
     float viewAspect = 1.0f;       // width / height of the view, for the veil
+    SpriteBatch sprites;           // the frame's sprites as one array (geometry kind 2 only)
 };
 
-// Builds the emitters first to last (their random draws follow one another in that order)
-// and the derived values. False, with no emitters, when the settings ask for sizes that
+// Builds the emitters first to last (their random draws follow one another in that order),
+// the derived values and, for sprites, the room for a frame's corners. False, with no emitters, when the settings ask for sizes that
 // cannot exist or memory for the trails cannot be had: the animation must then not run.
 bool buildAnimation(AnimationState& state, const RendererSettings& settings);
 

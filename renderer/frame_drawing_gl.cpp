@@ -3,6 +3,7 @@
 
 #include "frame_rules.h"
 #include "hsv_colour.h"
+#include "sprite_batch.h"
 
 #include <GL/gl.h>
 
@@ -83,9 +84,61 @@ void drawTrail(const AnimationState& state, const Stream& stream) {
     }
 }
 
+// Every sprite of the frame from one array, oldest first trail by trail, in the order the
+// emitters and streams step: the picture of one list call per point at the cost of one draw.
+void stepAndDrawSpriteBatch(AnimationState& state) {
+    SpriteFrame frame;
+    glGetFloatv(GL_PROJECTION_MATRIX, frame.projection.data());
+    frame.cosA = state.cosA;
+    frame.sinA = state.sinA;
+    frame.hueStep = state.hueStep;
+    frame.halfSide = spriteHalfSide(state.settings);
+    SpriteBatch& batch = state.sprites;
+    batch.used = 0;
+    for (Emitter& emitter : state.emitters) {
+        updateEmitter(emitter, state.settings.randomizeInterval);
+        for (Stream& stream : emitter.streams) {
+            appendTrailSprites(batch, stream, frame);
+            driftTrail(stream, state.expansionFactor, state.windStep);
+        }
+    }
+    // The corners are clip coordinates already: the projection steps aside for the one draw
+    // (the modelview matrix is the identity for sprites).
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    const SpriteVertex* first = batch.vertices.data();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(SpriteVertex), &first->s);
+    glColorPointer(3, GL_FLOAT, sizeof(SpriteVertex), &first->r);
+    glVertexPointer(4, GL_FLOAT, sizeof(SpriteVertex), &first->x);
+    // A sprite has one colour. Given per corner and interpolated in perspective, it can come
+    // out a step off in the 8-bit picture where one current colour never did; flat shading
+    // hands every fragment the corner's colour as it is.
+    glShadeModel(GL_FLAT);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch.used));
+    glShadeModel(GL_SMOOTH);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void stepAndDrawShapeByShape(AnimationState& state) {
+    for (Emitter& emitter : state.emitters) {
+        updateEmitter(emitter, state.settings.randomizeInterval);
+        // Each stream's drawing reads only its own points, and its drift comes after its
+        // drawing, exactly as when the drift is applied point by point while drawing.
+        for (Stream& stream : emitter.streams) {
+            drawTrail(state, stream);
+            driftTrail(stream, state.expansionFactor, state.windStep);
+        }
+    }
+}
+
 }  // namespace
 
-void renderFrame(AnimationState& state) {
+void renderFrame(AnimationState& state, PointDrawing drawing) {
     if (!animationReady(state)) {
         return;
     }
@@ -96,16 +149,11 @@ void renderFrame(AnimationState& state) {
         glRotatef(state.rotationAngle, 0.0f, 1.0f, 0.0f);
     }
     setKindState(state.settings.geometryKind);
-    for (Emitter& emitter : state.emitters) {
-        updateEmitter(emitter, state.settings.randomizeInterval);
-        // Each stream's drawing reads only its own points, and its drift comes after its
-        // drawing, exactly as when the drift is applied point by point while drawing.
-        for (Stream& stream : emitter.streams) {
-            drawTrail(state, stream);
-            driftTrail(stream, state.expansionFactor, state.windStep);
-        }
+    if (state.settings.geometryKind == 2 && drawing == PointDrawing::oneArray) {
+        stepAndDrawSpriteBatch(state);
+    } else {
+        stepAndDrawShapeByShape(state);
     }
-    glFlush();
 }
 
 void drawVeil(float aspect, float alpha) {
@@ -113,10 +161,15 @@ void drawVeil(float aspect, float alpha) {
     glEnable(GL_BLEND);
     glColor4f(0.0f, 0.0f, 0.0f, alpha);
     const VeilExtent veil = veilExtent(aspect);
-    glBegin(GL_TRIANGLE_STRIP);
-    glVertex3f(-veil.halfWidth, -veil.halfHeight, 0.0f);
-    glVertex3f(veil.halfWidth, -veil.halfHeight, 0.0f);
-    glVertex3f(-veil.halfWidth, veil.halfHeight, 0.0f);
-    glVertex3f(veil.halfWidth, veil.halfHeight, 0.0f);
-    glEnd();
+    const GLfloat corners[] = {
+        -veil.halfWidth, -veil.halfHeight, 0.0f, veil.halfWidth, -veil.halfHeight, 0.0f,
+        -veil.halfWidth, veil.halfHeight,  0.0f, veil.halfWidth, veil.halfHeight,  0.0f,
+    };
+    // One colour for the whole veil: only positions come from the array, whatever arrays the
+    // sprites of the last frame left switched on.
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, corners);
+    glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
 }

@@ -1,12 +1,9 @@
 // Per-view viewport, scissor and perspective around the frame drawing.
 #include "view_drawing_gl.h"
 
-#include "frame_drawing_gl.h"
 #include "scene_setup_gl.h"
 
 #include <GL/gl.h>
-
-namespace {
 
 void applyView(const MonitorView& view) {
     const GlViewport& v = view.viewport;
@@ -16,19 +13,18 @@ void applyView(const MonitorView& view) {
     setProjection(view.aspect);
 }
 
-}  // namespace
-
 bool setupViews(const ViewLayout& layout, const RendererSettings& settings, SpriteTexture& sprite,
                 ViewAnimations& views) {
     setupScene(layout.window.width(), layout.window.height(), settings, sprite);
     return buildViewAnimations(views, layout, settings);
 }
 
-void renderViews(ViewAnimations& views) {
-    forEachView(views, [](ViewAnimation& v) {
+void renderViews(ViewAnimations& views, PointDrawing drawing) {
+    forEachView(views, [drawing](ViewAnimation& v) {
         applyView(v.view);
-        renderFrame(v.animation);
+        renderFrame(v.animation, drawing);
     });
+    glFlush();
 }
 
 void clearWindow(const ViewLayout& layout) {

@@ -2,6 +2,7 @@
 // that keeps its veil and sprites off its neighbours, and its own perspective.
 #pragma once
 
+#include "frame_drawing_gl.h"
 #include "renderer_settings.h"
 #include "sprite_texture.h"
 #include "view_animations.h"
@@ -12,8 +13,11 @@
 bool setupViews(const ViewLayout& layout, const RendererSettings& settings, SpriteTexture& sprite,
                 ViewAnimations& views);
 
+// Confines drawing to the view: its viewport, a scissor of the same rectangle, its perspective.
+void applyView(const MonitorView& view);
+
 // One frame on every view: for each, its veil and one step of its animation. Ends with glFlush.
-void renderViews(ViewAnimations& views);
+void renderViews(ViewAnimations& views, PointDrawing drawing = PointDrawing::oneArray);
 
 // Clears the whole window: after a display change the parts that were outside the old
 // window hold no picture yet.
