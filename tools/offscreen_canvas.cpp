@@ -30,6 +30,12 @@ OffscreenCanvas::~OffscreenCanvas() {
     }
 }
 
+bool OffscreenCanvas::makeCurrent() {
+    current_ = context_->handle != nullptr &&
+               OSMesaMakeCurrent(context_->handle, buffer_.data(), GL_UNSIGNED_BYTE, width_, height_) != 0;
+    return current_;
+}
+
 RgbaPicture OffscreenCanvas::picture() const {
     glFinish();
     RgbaPicture picture;

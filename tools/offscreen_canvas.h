@@ -27,6 +27,8 @@ public:
     OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
 
     bool valid() const { return current_; }
+    // Makes this canvas's context current again, after another canvas took the thread.
+    bool makeCurrent();
     int width() const { return width_; }
     int height() const { return height_; }
 

@@ -55,6 +55,10 @@ std::optional<ToolOptions> parseToolOptions(const std::vector<std::string>& args
             options.bench = true;
             continue;
         }
+        if (set.acceptsPictureOptions && name == "--compare") {
+            options.compare = true;
+            continue;
+        }
         const bool known = name == "--seed" || name == "--frames" || name == "--every" ||
                            (set.acceptsPictureOptions &&
                             (name == "--size" || name == "--out" || name == "--monitors"));
@@ -111,8 +115,8 @@ std::optional<ToolOptions> parseToolOptions(const std::vector<std::string>& args
         error = "the monitors side by side are wider than " + std::to_string(kMaxSide) + " pixels";
         return std::nullopt;
     }
-    if (set.acceptsPictureOptions && options.outDir.empty() && !options.bench) {
-        error = "--out is required unless --bench is given";
+    if (set.acceptsPictureOptions && options.outDir.empty() && !options.bench && !options.compare) {
+        error = "--out is required unless --bench or --compare is given";
         return std::nullopt;
     }
     return options;

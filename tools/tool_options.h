@@ -16,12 +16,13 @@ struct ToolOptions {
     int height = 0;
     std::string outDir;      // folder for the PNG files (corvessa-frames only)
     bool bench = false;      // print speed figures (corvessa-frames only)
+    bool compare = false;    // draw both ways and print how the pictures differ (corvessa-frames only)
     int monitors = 1;        // monitors of --size side by side, the first the primary (corvessa-frames only)
 };
 
 // What a tool accepts besides --seed, --frames and --every.
 struct ToolOptionSet {
-    bool acceptsPictureOptions = false;  // --size, --out, --bench, --monitors
+    bool acceptsPictureOptions = false;  // --size, --out, --bench, --compare, --monitors
 };
 
 // The options, or nothing with `error` set when the command line is not one the tool accepts.

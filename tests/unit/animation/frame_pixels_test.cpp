@@ -1,8 +1,10 @@
 // Pixels of real frames, drawn off-screen by the renderer's own set-up and drawing code:
 // colour, the veil's fading (also in the margins of wide screens) and additive sprites.
 #include "animation_state.h"
+#include "drawing_comparison.h"
 #include "frame_drawing_gl.h"
 #include "frame_rules.h"
+#include "monitors_in_a_row.h"
 #include "offscreen_canvas.h"
 #include "random15.h"
 #include "renderer_settings.h"
@@ -80,6 +82,17 @@ TEST(FramePixels, AFewHundredFramesHoldSaturatedColoursOnBlack) {
     const size_t total = picture.rgba.size() / 4;
     EXPECT_GT(saturated, total / 200) << "strongly coloured pixels";
     EXPECT_GT(dark, total / 4) << "mostly black around the streams";
+}
+
+// The frame's sprites as one array must show what one matrix and list call per point showed,
+// on every monitor's view, also once trails pile up and points fly past the viewer.
+TEST(FramePixels, OneVertexArrayDrawsThePictureOfOneShapePerPoint) {
+    DrawingComparison comparison(monitorsInARow(2, 320, 180), 20240601);
+    ASSERT_TRUE(comparison.valid());
+    ComparisonTally tally;
+    for (int frame = 0; frame < 300; ++frame) tally.add(comparison.nextFrame());
+    EXPECT_LE(tally.largestChannelDifference, 1) << tally.framesDiffering << " frames differ";
+    EXPECT_LE(tally.mostDifferingPixels, tally.pixelsPerFrame / 1000);
 }
 
 TEST(FramePixels, TheVeilKeeps86PercentOfTheLastPicturePerFrame) {
