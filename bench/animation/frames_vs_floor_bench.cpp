@@ -1,98 +1,63 @@
-// Frames per second of the real drawing (corvessa-frames --bench, off-screen over OSMesa) on
-// one, two and three monitors of 1920x1080 side by side, beside a floor for one: the same veil
-// and 400 textured additive quads sent as one vertex array, which is about the least any
-// drawing of this picture can cost on the same GL.
-#include "frame_drawing_gl.h"
-#include "frame_rules.h"
-#include "offscreen_canvas.h"
-#include "random15.h"
-#include "renderer_settings.h"
-#include "scene_setup_gl.h"
-
-#include <GL/gl.h>
-
-#include <chrono>
+// Frames per second of the real drawing (corvessa-frames --bench, off-screen over OSMesa)
+// beside the floor (floor-frames: the same view and veil, 400 textured quads from one vertex
+// array) at 320x240 and 1920x1080 per monitor, on one, two and three monitors side by side.
+// The ratio is frame time over the floor's. One program runs at a time, so that none takes
+// the other's cores.
+//   bench_animation_frames [--before PATH]   PATH: another corvessa-frames (an older build)
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
 constexpr int kFrames = 300;
-constexpr int kQuads = 400;
+constexpr int kRendererSeed = 1;
+constexpr int kFloorSeed = 7;  // the floor's spread of quads since its first figures
 
-struct QuadVertex {
-    GLfloat s, t;
-    GLfloat r, g, b;
-    GLfloat x, y, z;
-};
-
-std::vector<QuadVertex> spreadQuads() {
-    std::vector<QuadVertex> vertices;
-    seedRandom15(7);
-    const float h = 0.25f;
-    const float corners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
-    for (int q = 0; q < kQuads; ++q) {
-        const float x = signedDraw() * 3.0f, y = signedDraw() * 2.5f, z = signedDraw();
-        const float r = unitDraw(), g = unitDraw(), b = unitDraw();
-        for (const auto& c : corners) {
-            vertices.push_back({(c[0] + 1) / 2, (c[1] + 1) / 2, r, g, b, x + c[0] * h, y + c[1] * h, z});
+// Frames per second that a tool printed, or 0 when it did not run.
+double framesPerSecond(const std::string& tool, int seed, const char* size, int monitors) {
+    const std::string command = tool + " --seed " + std::to_string(seed) + " --frames " + std::to_string(kFrames) + " --size " +
+                                size + " --monitors " + std::to_string(monitors) + " --bench";
+    double fps = 0.0;
+    if (FILE* out = popen(command.c_str(), "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, out) != nullptr) {
+            const std::string text(line);
+            const size_t at = text.find(" frames per second");
+            if (at == std::string::npos) continue;
+            const size_t from = text.rfind(' ', at - 1);
+            fps = std::atof(text.substr(from + 1, at - from - 1).c_str());
         }
+        pclose(out);
     }
-    return vertices;
+    return fps;
 }
 
-double floorFramesPerSecond() {
-    OffscreenCanvas canvas(kWidth, kHeight);
-    if (!canvas.valid()) return 0.0;
-    SpriteTexture sprite{};
-    setupScene(kWidth, kHeight, fixedRendererSettings(), sprite);
-    const std::vector<QuadVertex> vertices = spreadQuads();
-    const float aspect = viewAspect(kWidth, kHeight);
-    glInterleavedArrays(GL_T2F_C3F_V3F, sizeof(QuadVertex), vertices.data());
-
-    const auto start = std::chrono::steady_clock::now();
-    for (int frame = 0; frame < kFrames; ++frame) {
-        glLoadIdentity();
-        drawVeil(aspect, veilAlpha(30));
-        glBlendFunc(GL_ONE, GL_ONE);
-        glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(vertices.size()));
-        glFinish();
-    }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return kFrames / seconds;
-}
+double ratio(double floorFps, double fps) { return fps > 0 ? floorFps / fps : 0.0; }
 
 }  // namespace
 
-int main() {
-    std::printf("%d frames at %dx%d per monitor, OSMesa (llvmpipe), one process at a time\n", kFrames,
-                kWidth, kHeight);
-    std::fflush(stdout);
-    std::string toolOutput;
-    for (int monitors = 1; monitors <= 3; ++monitors) {
-        const std::string command = std::string(CORVESSA_FRAMES_TOOL) + " --seed 1 --frames " +
-                                    std::to_string(kFrames) + " --size 1920x1080 --monitors " +
-                                    std::to_string(monitors) + " --bench";
-        if (FILE* tool = popen(command.c_str(), "r")) {
-            char line[256];
-            while (std::fgets(line, sizeof line, tool) != nullptr) toolOutput += line;
-            pclose(tool);
+int main(int argc, char** argv) {
+    std::string before;
+    if (argc == 3 && std::string(argv[1]) == "--before") before = argv[2];
+    std::printf("%d frames per run, OSMesa (llvmpipe), one program at a time; ratio = frame "
+                "time / the floor's\n", kFrames);
+    std::printf("%-10s %-8s %10s %10s %8s%s\n", "size", "monitors", "renderer", "floor", "ratio",
+                before.empty() ? "" : "     before    ratio");
+    for (const char* size : {"320x240", "1920x1080"}) {
+        for (int monitors = 1; monitors <= 3; ++monitors) {
+            const double now = framesPerSecond(CORVESSA_FRAMES_TOOL, kRendererSeed, size, monitors);
+            const double floorFps = framesPerSecond(CORVESSA_FLOOR_TOOL, kFloorSeed, size, monitors);
+            std::printf("%-10s %-8d %10.1f %10.1f %7.2fx", size, monitors, now, floorFps,
+                        ratio(floorFps, now));
+            if (!before.empty()) {
+                const double old = framesPerSecond(before, kRendererSeed, size, monitors);
+                std::printf(" %10.1f %7.2fx", old, ratio(floorFps, old));
+            }
+            std::printf("\n");
+            std::fflush(stdout);
         }
     }
-    const double floorFps = floorFramesPerSecond();
-    std::printf("  renderer drawing (corvessa-frames --bench):\n");
-    std::printf("%s", toolOutput.empty() ? "    (corvessa-frames did not run)\n" : "");
-    size_t from = 0;
-    while (from < toolOutput.size()) {
-        const size_t end = toolOutput.find('\n', from);
-        std::printf("    %s\n", toolOutput.substr(from, end - from).c_str());
-        from = end == std::string::npos ? toolOutput.size() : end + 1;
-    }
-    std::printf("  floor (veil + %d textured quads, one vertex array): %.1f frames per second\n",
-                kQuads, floorFps);
     return 0;
 }
