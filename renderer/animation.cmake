@@ -22,7 +22,6 @@ target_link_libraries(corvessa_renderer_gl PUBLIC corvessa_renderer_core)
 
 if(WIN32)
     target_link_libraries(corvessa_renderer_gl PUBLIC glu32 opengl32)
-    target_sources(corvessa_renderer PRIVATE pixel_format_win32.cpp)
     target_link_libraries(corvessa_renderer PRIVATE corvessa_renderer_gl)
 else()
     # OSMesa first: libGLU pulls in the system's libGL dispatcher, and GLU's own GL calls must

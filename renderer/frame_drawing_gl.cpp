@@ -39,6 +39,7 @@ void setKindState(int geometryKind) {
     case 2:
         glBlendFunc(GL_ONE, GL_ONE);  // additive: sprites only ever brighten
         glEnable(GL_BLEND);
+        glEnable(GL_TEXTURE_2D);      // the veil went without
         break;
     default:
         break;
@@ -159,6 +160,9 @@ void renderFrame(AnimationState& state, PointDrawing drawing) {
 void drawVeil(float aspect, float alpha) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
+    // Black modulated by the sprite's luminance texels is black, and they leave the alpha as
+    // it is: the texture changes nothing here but would be sampled at every pixel.
+    glDisable(GL_TEXTURE_2D);
     glColor4f(0.0f, 0.0f, 0.0f, alpha);
     const VeilExtent veil = veilExtent(aspect);
     const GLfloat corners[] = {

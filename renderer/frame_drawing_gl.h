@@ -15,5 +15,5 @@ enum class PointDrawing { oneArray, shapeByShape };
 void renderFrame(AnimationState& state, PointDrawing drawing = PointDrawing::oneArray);
 
 // The black veil of opacity `alpha` over the whole view in the plane z = 0, blended over what
-// is already there. The modelview matrix must be the identity.
+// is already there. The modelview matrix must be the identity; leaves texturing off.
 void drawVeil(float aspect, float alpha);

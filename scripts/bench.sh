@@ -1,22 +1,39 @@
 #!/usr/bin/env bash
 # Builds the native and x86_64 Windows presets and runs every benchmark: native ones directly,
-# Windows ones under Wine in a virtual display, then the renderer's pace (scripts/pace.sh).
-# Prints figures; asserts nothing.
+# Windows ones under Wine in a virtual display, then the drawing's instructions per frame
+# (scripts/frame-instructions.sh) and the renderer's pace (scripts/pace.sh). With --base REV
+# the frame rates, the counts and the pace of that commit's renderer come beside today's, from
+# the same run. Prints figures; asserts nothing.
+#   bench.sh [--base REV]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+base=()
+case ${1:-} in
+--base) base=(--base "${2:?usage: bench.sh [--base REV]}") ;;
+"") ;;
+*) echo "usage: bench.sh [--base REV]" >&2; exit 2 ;;
+esac
 scripts/install-deps.sh test
 for preset in native win64; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$(nproc)" >/dev/null
 done
+work=$(mktemp -d)
 state=build/win64/wine
 tests/harness/session.sh start "$state" >/dev/null
-trap 'tests/harness/session.sh stop "$state" >/dev/null' EXIT
+trap 'tests/harness/session.sh stop "$state" >/dev/null; rm -rf "$work"' EXIT
+before=()
+if [ ${#base[@]} -gt 0 ]; then
+    echo "building the drawing of ${base[1]} ..."
+    scripts/build-revision.sh "${base[1]}" "$work" native corvessa-frames
+    before=(--before "$work/build-native/tools/corvessa-frames")
+fi
 for b in $(find build/native/bench -type f -executable -name 'bench_*' | sort); do
-    echo "=== $b"; "$b"
+    echo "=== $b"
+    if [ "$(basename "$b")" = bench_animation_frames ]; then "$b" "${before[@]}"; else "$b"; fi
 done
 source tests/harness/wine-env.sh "$PWD/$state"
-trap 'corvessa_set_dpi default; tests/harness/session.sh stop "$state" >/dev/null' EXIT
+trap 'corvessa_set_dpi default; tests/harness/session.sh stop "$state" >/dev/null; rm -rf "$work"' EXIT
 for b in $(find build/win64/bench -type f -name 'bench_*.exe' | sort); do
     echo "=== $b (under Wine)"; tests/harness/wine-run.sh "$b"
 done
@@ -25,5 +42,8 @@ corvessa_set_dpi 144
 for b in build/win64/bench/settings/bench_settings_dialog.exe build/win64/bench/controls/bench_command_face.exe; do
     echo "=== $b (under Wine, 144 dpi)"; tests/harness/wine-run.sh "$b"
 done
+corvessa_set_dpi default
+echo "=== the drawing's work per frame, counted (scripts/frame-instructions.sh)"
+scripts/frame-instructions.sh "${base[@]}"
 echo "=== the renderer's pace under Wine, measured from outside (scripts/pace.sh)"
-scripts/pace.sh
+scripts/pace.sh "${base[@]}"

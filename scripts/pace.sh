@@ -2,7 +2,8 @@
 # The renderer's pace, measured from outside: Wine's `+timestamp,+wgl` channels print every
 # buffer swap with its time, so the frames per second are counted from the log, not taken from
 # the renderer's word; its CPU use comes from /proc. Prints figures; asserts nothing.
-#   - frames per second and CPU use on a small virtual screen (320x240 Xvfb, no vertical sync);
+#   - frames per second and CPU use on a small virtual screen (320x240 Xvfb, no vertical sync),
+#     beside the renderer's window and loop drawing only a clear, and drawing the floor;
 #   - process start to the first frame on one monitor (Xvfb 1280x720) and on two (Xorg with the
 #     dummy driver: 1280x720 beside 1024x768).
 # With --base REV the same figures for the renderer of that commit, built in a temporary folder,
@@ -21,7 +22,7 @@ while [ $# -gt 0 ]; do
 done
 scripts/install-deps.sh test >/dev/null
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j 2 --target corvessa_renderer >/dev/null
+cmake --build --preset win64 -j 2 --target corvessa_renderer paced_floor >/dev/null
 
 work=$(mktemp -d)
 state=$work/xvfb
@@ -36,22 +37,20 @@ trap cleanup EXIT
 declare -A renderers=([current]=$root/build/win64/bin/Corvessa.dll)
 if [ -n "$base" ]; then
     echo "building the renderer of $base ..."
-    mkdir -p "$work/base-src"
-    git archive "$base" | tar -x -C "$work/base-src"
-    cmake -S "$work/base-src" -B "$work/base-build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_TOOLCHAIN_FILE="$work/base-src/cmake/mingw-x86_64.cmake" -DCORVESSA_E2E=OFF >/dev/null
-    cmake --build "$work/base-build" -j 2 --target corvessa_renderer >/dev/null
-    renderers[$base]=$work/base-build/bin/Corvessa.dll
+    scripts/build-revision.sh "$base" "$work/base" win64 corvessa_renderer
+    renderers[$base]=$work/base/build-win64/bin/Corvessa.dll
 fi
 
 # Runs a renderer for $2 seconds in the session of state folder $1 with the swap and DLL-load
 # traces in $3; prints its CPU seconds (user + system) over the last $2 - 2 of them.
+# The program's arguments, if any, follow it.
 run_traced() {
-    local session=$1 secs=$2 log=$3 program=$4
+    local session=$1 secs=$2 log=$3
+    shift 3
     (
         source tests/harness/wine-env.sh "$session"
         export WINEDEBUG=+timestamp,+wgl,+loaddll
-        exec env $WINE_LOCALE "$WINELOADER" "$program" 2>"$log" >/dev/null
+        exec env $WINE_LOCALE "$WINELOADER" "$@" 2>"$log" >/dev/null
     ) &
     local pid=$! tick; tick=$(getconf CLK_TCK)
     sleep 2
@@ -85,13 +84,20 @@ warm_up() {
 CORVESSA_SCREEN=320x240x24 CORVESSA_SOUND=0 tests/harness/session.sh start "$state" >/dev/null
 warm_up "$state"
 printf '%-12s %-26s %s\n' renderer "320x240 Xvfb, ${seconds} s" "CPU (share of one core)"
-for name in "${!renderers[@]}"; do
-    log=$work/$name-small.log
-    cpu=$(run_traced "$state" "$seconds" "$log" "${renderers[$name]}")
+# Beside the renderers, the same window, loop and pacing with the floor's drawing: only a clear
+# and the swap, and the floor's veil and 400 quads (bench/animation/paced_floor_win32.cpp).
+floor=$root/build/win64/bench/animation/paced_floor.exe
+pace_of() {  # name, program and its arguments
+    local name=$1 log=$work/small-$RANDOM.log cpu fps
+    shift
+    cpu=$(run_traced "$state" "$seconds" "$log" "$@")
     fps=$(swaps_per_second "$log" "$seconds")
     printf '%-12s %6s frames per second    %5.1f %%\n' "$name" "$fps" \
         "$(awk -v c="$cpu" -v s="$seconds" 'BEGIN { print 100 * c / (s - 2) }')"
-done
+}
+for name in "${!renderers[@]}"; do pace_of "$name" "${renderers[$name]}"; done
+pace_of "floor: clear" "$floor" clear
+pace_of "floor: quads" "$floor" quads
 tests/harness/session.sh stop "$state" >/dev/null
 
 # Start to the first frame in session $1 (named $2): the median of three starts per renderer.

@@ -1,0 +1,82 @@
+// paced_floor.exe clear|quads: the renderer's own window, loop, pacing and close rules with
+// the floor's drawing in place of the animation, so that scripts/pace.sh can measure what a
+// paced frame costs under Wine beside the renderer: "clear" only clears the picture and swaps
+// (the cost of the window, the loop and the swap), "quads" draws the floor (floor_scene.h).
+#include "floor_scene.h"
+#include "pixel_format_win32.h"
+#include "renderer_hooks_win32.h"
+#include "renderer_settings.h"
+#include "saver_window_win32.h"
+#include "scene_setup_gl.h"
+
+#include <windows.h>
+#include <GL/gl.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct FloorWindow {
+    HDC deviceContext = nullptr;
+    HGLRC renderingContext = nullptr;
+    SpriteTexture sprite{};
+    std::vector<FloorVertex> quads;
+    bool clearOnly = false;
+};
+
+FloorWindow floorWindow;
+
+void setUpScene() {
+    const ViewLayout& layout = saverWindowState().layout;
+    setupScene(layout.window.width(), layout.window.height(), rendererSettings(), floorWindow.sprite);
+}
+
+}  // namespace
+
+bool initOpenGL(HWND hwnd) {
+    FloorWindow& w = floorWindow;
+    w.deviceContext = GetDC(hwnd);
+    selectPixelFormat(w.deviceContext);
+    w.renderingContext = wglCreateContext(w.deviceContext);
+    wglMakeCurrent(w.deviceContext, w.renderingContext);
+    setUpScene();
+    w.quads = spreadFloorQuads(7);
+    return true;
+}
+
+bool relayoutOpenGL(HWND) {
+    setUpScene();
+    return true;
+}
+
+// Virtual displays have no vertical sync to ask for; the loop's own timer paces.
+void askForSwapInterval(int) {}
+
+void shutdownOpenGL(HWND hwnd) {
+    FloorWindow& w = floorWindow;
+    if (w.renderingContext != nullptr) {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(w.renderingContext);
+        w.renderingContext = nullptr;
+    }
+    if (w.deviceContext != nullptr) {
+        ReleaseDC(hwnd, w.deviceContext);
+        w.deviceContext = nullptr;
+    }
+}
+
+void drawFrame() {
+    FloorWindow& w = floorWindow;
+    if (w.clearOnly) {
+        glClear(GL_COLOR_BUFFER_BIT);
+    } else {
+        drawFloorFrame(saverWindowState().layout, w.quads);
+    }
+    wglSwapLayerBuffers(w.deviceContext, WGL_SWAP_MAIN_PLANE);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    floorWindow.clearOnly = std::strstr(commandLine, "clear") != nullptr;
+    return runSaverWindow(instance);
+}
