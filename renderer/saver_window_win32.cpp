@@ -83,7 +83,10 @@ int runSaverWindow(HINSTANCE instance) {
                                   r.top, r.width(), r.height(), nullptr, nullptr, instance, nullptr);
     if (!window) return state.startFailed ? kExitRendererNotStarted : kExitWindowNotCreated;
     SetForegroundWindow(window);
-    return runMessageLoop();
+    const int exitCode = runMessageLoop();
+    // The window is gone by now: what the user waits for when closing is only its going.
+    stopRenderer(window);
+    return exitCode;
 }
 
 bool startRenderer(HWND hwnd) {
@@ -151,7 +154,8 @@ LRESULT saverWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         break;
     case WM_DESTROY:
         PostQuitMessage(0);
-        stopRenderer(hwnd);
+        // No frame from here on; OpenGL is released once the window has gone (runSaverWindow).
+        state.rendererReady = false;
         state.window = nullptr;
         break;
     case WM_SYSCOMMAND:

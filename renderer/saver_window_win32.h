@@ -12,7 +12,7 @@
 struct SaverWindowState {
     HINSTANCE instance = nullptr;
     HWND window = nullptr;
-    bool rendererReady = false;  // frames are drawn only between startRenderer and stopRenderer
+    bool rendererReady = false;  // frames are drawn only from startRenderer until WM_DESTROY
     bool openGLStarted = false;  // initOpenGL was called and shutdownOpenGL is still due
     bool startFailed = false;    // the animation could not be built during WM_CREATE
     CloseRules closeRules;
@@ -48,6 +48,8 @@ int verifyScreenSaverPassword(HWND hwnd);
 
 // Creation and destruction hooks: settings and title, thread priority, OpenGL.
 // startRenderer is false when the animation cannot be built; the window is then not made.
+// stopRenderer runs once the window has gone (or at once when its creation failed): a closing
+// saver's window vanishes first, and OpenGL is released behind it.
 bool startRenderer(HWND hwnd);
 void stopRenderer(HWND hwnd);
 
