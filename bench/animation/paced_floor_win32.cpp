@@ -77,6 +77,6 @@ void drawFrame() {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    floorWindow.clearOnly = std::strstr(commandLine, "clear") != nullptr;
+    floorWindow.clearOnly = std::strstr(commandLine, "quads") == nullptr;
     return runSaverWindow(instance);
 }

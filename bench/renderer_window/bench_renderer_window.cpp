@@ -1,6 +1,7 @@
 // Start and close latency of the renderer, beside the same figures for a bare window program
-// (the floor that Wine, X and process creation set). Prints medians; asserts nothing.
-//   bench_renderer_window.exe [runs]
+// (the floor that Wine, X and process creation set), and, given, an older renderer's. Prints
+// medians; asserts nothing.
+//   bench_renderer_window.exe [runs] [--before PATH]   PATH: another Corvessa.dll
 #include <windows.h>
 
 #include <algorithm>
@@ -104,41 +105,70 @@ struct Figures {
     int completed;
 };
 
-Figures measure(const std::string& program, const char* title, int runs) {
+struct Contender {
+    std::string program;
+    const char* title;
+    std::vector<Sample> samples;
+};
+
+// The programs take turns, run after run, after one round that is not counted (the first Wine
+// programs of a session start its helpers), so that a machine or session that slows down or
+// settles during the benchmark weighs on every program alike.
+void measureInTurns(std::vector<Contender>& contenders, int runs) {
+    for (int round = -1; round < runs; ++round) {
+        for (Contender& c : contenders) {
+            const Sample s = measureOnce(c.program, c.title);
+            if (round >= 0) c.samples.push_back(s);
+            Sleep(100);
+        }
+    }
+}
+
+Figures figuresOf(const Contender& c) {
     std::vector<double> toWindow, toWindowGone, toExit;
     int completed = 0;
-    for (int i = 0; i < runs; ++i) {
-        Sample s = measureOnce(program, title);
+    for (const Sample& s : c.samples) {
         toWindow.push_back(s.toWindowMs);
         toWindowGone.push_back(s.toWindowGoneMs);
         toExit.push_back(s.toExitMs);
         completed += s.toExitMs >= 0;
-        Sleep(100);
     }
     return Figures{median(toWindow), median(toWindowGone), median(toExit), completed};
+}
+
+void printRow(const char* what, double saver, double floor, const double* before) {
+    std::printf("%-38s %8.1f   %8.1f", what, saver, floor);
+    if (before) std::printf("   %8.1f", *before);
+    std::printf("\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    const std::string before = argc > 3 && std::string(argv[2]) == "--before" ? argv[3] : "";
     std::string renderer = findRenderer();
     std::string bare = thisDirectory() + "\\bare_window.exe";
-    if (renderer.empty() || !fileExists(bare)) {
+    if (renderer.empty() || !fileExists(bare) || (!before.empty() && !fileExists(before))) {
         std::printf("renderer or bare_window.exe not found beside %s\n", thisDirectory().c_str());
         return 1;
     }
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
-    Figures floor = measure(bare, "Corvessa bare window", runs);
-    Figures saver = measure(renderer, "Vantrel_VC", runs);
-    std::printf("median of %d runs, milliseconds      renderer   bare window (floor)\n", runs);
-    std::printf("process start to window               %8.1f   %8.1f\n", saver.toWindowMs,
-                floor.toWindowMs);
-    std::printf("closing key press to window gone      %8.1f   %8.1f\n", saver.toWindowGoneMs,
-                floor.toWindowGoneMs);
-    std::printf("closing key press to process exit     %8.1f   %8.1f\n", saver.toExitMs,
-                floor.toExitMs);
-    std::printf("runs completed                        %8d   %8d\n", saver.completed,
-                floor.completed);
+    std::vector<Contender> contenders = {{renderer, "Vantrel_VC", {}}, {bare, "Corvessa bare window", {}}};
+    const bool withOld = !before.empty();
+    if (withOld) contenders.push_back({before, "Vantrel_VC", {}});
+    measureInTurns(contenders, runs);
+    const Figures saver = figuresOf(contenders[0]);
+    const Figures floor = figuresOf(contenders[1]);
+    const Figures old = withOld ? figuresOf(contenders[2]) : Figures{};
+    std::printf("median of %d runs, milliseconds      renderer   bare window (floor)%s\n", runs,
+                withOld ? "   before" : "");
+    printRow("process start to window", saver.toWindowMs, floor.toWindowMs, withOld ? &old.toWindowMs : nullptr);
+    printRow("closing key press to window gone", saver.toWindowGoneMs, floor.toWindowGoneMs,
+             withOld ? &old.toWindowGoneMs : nullptr);
+    printRow("closing key press to process exit", saver.toExitMs, floor.toExitMs,
+             withOld ? &old.toExitMs : nullptr);
+    const double completed[] = {double(saver.completed), double(floor.completed), double(old.completed)};
+    printRow("runs completed", completed[0], completed[1], withOld ? &completed[2] : nullptr);
     return 0;
 }
