@@ -22,11 +22,14 @@ work=$(mktemp -d)
 state=build/win64/wine
 tests/harness/session.sh start "$state" >/dev/null
 trap 'tests/harness/session.sh stop "$state" >/dev/null; rm -rf "$work"' EXIT
-before=()
+before=() before_window=()
 if [ ${#base[@]} -gt 0 ]; then
-    echo "building the drawing of ${base[1]} ..."
+    echo "building the drawing and the renderer of ${base[1]} ..."
     scripts/build-revision.sh "${base[1]}" "$work" native corvessa-frames
+    scripts/build-revision.sh "${base[1]}" "$work" win64 corvessa_renderer
     before=(--before "$work/build-native/tools/corvessa-frames")
+    # Wine sees the Linux root as drive Z:.
+    before_window=(15 --before "Z:$(echo "$work/build-win64/bin/Corvessa.dll" | tr / '\\')")
 fi
 for b in $(find build/native/bench -type f -executable -name 'bench_*' | sort); do
     echo "=== $b"
@@ -35,7 +38,12 @@ done
 source tests/harness/wine-env.sh "$PWD/$state"
 trap 'corvessa_set_dpi default; tests/harness/session.sh stop "$state" >/dev/null; rm -rf "$work"' EXIT
 for b in $(find build/win64/bench -type f -name 'bench_*.exe' | sort); do
-    echo "=== $b (under Wine)"; tests/harness/wine-run.sh "$b"
+    echo "=== $b (under Wine)"
+    if [ "$(basename "$b")" = bench_renderer_window.exe ]; then
+        tests/harness/wine-run.sh "$b" "${before_window[@]}"
+    else
+        tests/harness/wine-run.sh "$b"
+    fi
 done
 # The front end's dialog and button again at 150 % display scaling.
 corvessa_set_dpi 144
