@@ -103,6 +103,9 @@ void stepAndDrawSpriteBatch(AnimationState& state) {
             driftTrail(stream, state.expansionFactor, state.windStep);
         }
     }
+    if (batch.used == 0) {
+        return;
+    }
     // The corners are clip coordinates already: the projection steps aside for the one draw
     // (the modelview matrix is the identity for sprites).
     glMatrixMode(GL_PROJECTION);
