@@ -3,7 +3,7 @@
 // everything in the reverse order.
 #include "renderer_hooks_win32.h"
 
-#include "pixel_format_win32.h"
+#include "gl_window_context_win32.h"
 #include "random15.h"
 #include "renderer_settings.h"
 #include "saver_window_win32.h"
@@ -16,8 +16,7 @@ namespace {
 
 // Everything the OpenGL side owns for the life of the window.
 struct OpenGlWindowState {
-    HDC deviceContext = nullptr;
-    HGLRC renderingContext = nullptr;
+    GlWindowContext context;
     SpriteTexture sprite{};
     ViewAnimations views;
     bool animationBuilt = false;
@@ -50,12 +49,7 @@ bool initOpenGL(HWND hwnd) {
     OpenGlWindowState& gl = glState();
     seedFromClock();
 
-    gl.deviceContext = GetDC(hwnd);
-    selectPixelFormat(gl.deviceContext);
-    gl.renderingContext = wglCreateContext(gl.deviceContext);
-    // Failures here are not tested on purpose: without a context the GL calls below do
-    // nothing and the window stays black, while its close rules keep working.
-    wglMakeCurrent(gl.deviceContext, gl.renderingContext);
+    bindGlWindowContext(gl.context, hwnd);
     const SaverWindowState& window = saverWindowState();
     askForSwapInterval(window.swapInterval);
     gl.animationBuilt = setupViews(window.layout, rendererSettings(), gl.sprite, gl.views);
@@ -76,16 +70,7 @@ void shutdownOpenGL(HWND hwnd) {
     OpenGlWindowState& gl = glState();
     gl.animationBuilt = false;
     gl.views = ViewAnimations{};
-    // The display list and the texture go with the context.
-    if (gl.renderingContext != nullptr) {
-        wglMakeCurrent(nullptr, nullptr);
-        wglDeleteContext(gl.renderingContext);
-        gl.renderingContext = nullptr;
-    }
-    if (gl.deviceContext != nullptr) {
-        ReleaseDC(hwnd, gl.deviceContext);
-        gl.deviceContext = nullptr;
-    }
+    releaseGlWindowContext(gl.context, hwnd);
 }
 
 void drawFrame() {
@@ -94,5 +79,5 @@ void drawFrame() {
         return;
     }
     renderViews(gl.views);
-    wglSwapLayerBuffers(gl.deviceContext, WGL_SWAP_MAIN_PLANE);
+    wglSwapLayerBuffers(gl.context.deviceContext, WGL_SWAP_MAIN_PLANE);
 }

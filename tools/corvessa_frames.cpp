@@ -70,11 +70,8 @@ int compareDrawings(const ToolOptions& options, const ViewLayout& layout) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
-    ToolOptionSet set;
-    set.acceptsPictureOptions = true;
-    const auto options = parseToolOptions(args, set, error);
+    const auto options = parsePictureToolOptions(argc, argv, error);
     if (!options) {
         std::fprintf(stderr,
                      "corvessa-frames: %s\nusage: corvessa-frames --seed S --frames N --size WxH "

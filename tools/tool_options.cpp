@@ -122,6 +122,12 @@ std::optional<ToolOptions> parseToolOptions(const std::vector<std::string>& args
     return options;
 }
 
+std::optional<ToolOptions> parsePictureToolOptions(int argc, char** argv, std::string& error) {
+    ToolOptionSet set;
+    set.acceptsPictureOptions = true;
+    return parseToolOptions(std::vector<std::string>(argv + 1, argv + argc), set, error);
+}
+
 bool isReportedFrame(int frame, int frames, int every) {
     return frame % every == 0 || frame == frames;
 }

@@ -30,5 +30,8 @@ struct ToolOptionSet {
 std::optional<ToolOptions> parseToolOptions(const std::vector<std::string>& args,
                                             ToolOptionSet set, std::string& error);
 
+// The same for a drawing tool's own command line (argv[1] on), with the picture options.
+std::optional<ToolOptions> parsePictureToolOptions(int argc, char** argv, std::string& error);
+
 // True when frame `frame` (from 1) of `frames` is one to report.
 bool isReportedFrame(int frame, int frames, int every);

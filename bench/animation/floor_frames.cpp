@@ -17,11 +17,8 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
-    ToolOptionSet set;
-    set.acceptsPictureOptions = true;
-    const auto options = parseToolOptions(args, set, error);
+    const auto options = parsePictureToolOptions(argc, argv, error);
     if (!options || !options->bench) {
         std::fprintf(stderr, "floor-frames: %s\nusage: floor-frames --seed S --frames N --size WxH "
                              "[--monitors M] --bench\n",

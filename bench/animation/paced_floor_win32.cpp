@@ -3,7 +3,7 @@
 // paced frame costs under Wine beside the renderer: "clear" only clears the picture and swaps
 // (the cost of the window, the loop and the swap), "quads" draws the floor (floor_scene.h).
 #include "floor_scene.h"
-#include "pixel_format_win32.h"
+#include "gl_window_context_win32.h"
 #include "renderer_hooks_win32.h"
 #include "renderer_settings.h"
 #include "saver_window_win32.h"
@@ -18,8 +18,7 @@
 namespace {
 
 struct FloorWindow {
-    HDC deviceContext = nullptr;
-    HGLRC renderingContext = nullptr;
+    GlWindowContext context;
     SpriteTexture sprite{};
     std::vector<FloorVertex> quads;
     bool clearOnly = false;
@@ -36,10 +35,7 @@ void setUpScene() {
 
 bool initOpenGL(HWND hwnd) {
     FloorWindow& w = floorWindow;
-    w.deviceContext = GetDC(hwnd);
-    selectPixelFormat(w.deviceContext);
-    w.renderingContext = wglCreateContext(w.deviceContext);
-    wglMakeCurrent(w.deviceContext, w.renderingContext);
+    bindGlWindowContext(w.context, hwnd);
     setUpScene();
     w.quads = spreadFloorQuads(7);
     return true;
@@ -53,18 +49,7 @@ bool relayoutOpenGL(HWND) {
 // Virtual displays have no vertical sync to ask for; the loop's own timer paces.
 void askForSwapInterval(int) {}
 
-void shutdownOpenGL(HWND hwnd) {
-    FloorWindow& w = floorWindow;
-    if (w.renderingContext != nullptr) {
-        wglMakeCurrent(nullptr, nullptr);
-        wglDeleteContext(w.renderingContext);
-        w.renderingContext = nullptr;
-    }
-    if (w.deviceContext != nullptr) {
-        ReleaseDC(hwnd, w.deviceContext);
-        w.deviceContext = nullptr;
-    }
-}
+void shutdownOpenGL(HWND hwnd) { releaseGlWindowContext(floorWindow.context, hwnd); }
 
 void drawFrame() {
     FloorWindow& w = floorWindow;
@@ -73,7 +58,7 @@ void drawFrame() {
     } else {
         drawFloorFrame(saverWindowState().layout, w.quads);
     }
-    wglSwapLayerBuffers(w.deviceContext, WGL_SWAP_MAIN_PLANE);
+    wglSwapLayerBuffers(w.context.deviceContext, WGL_SWAP_MAIN_PLANE);
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
