@@ -22,8 +22,9 @@ struct AnimationState {
 };
 
 // Builds the emitters first to last (their random draws follow one another in that order),
-// the derived values and, for sprites, the room for a frame's corners. False, with no emitters, when the settings ask for sizes that
-// cannot exist or memory for the trails cannot be had: the animation must then not run.
+// the derived values and, for sprites, the room for a frame's corners. False, with no
+// emitters, when the settings ask for sizes that cannot exist or memory for the trails or the
+// corners cannot be had: the animation must then not run.
 bool buildAnimation(AnimationState& state, const RendererSettings& settings);
 
 // True when every emitter, stream and trail the settings ask for is in place.
