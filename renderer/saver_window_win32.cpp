@@ -151,9 +151,11 @@ LRESULT saverWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             state.startFailed = true;
             return -1;
         }
+        state.powerNotifications.start(hwnd);
         break;
     case WM_DESTROY:
         PostQuitMessage(0);
+        state.powerNotifications.stop();
         // No frame from here on; OpenGL is released once the window has gone (runSaverWindow).
         state.rendererReady = false;
         state.window = nullptr;
@@ -163,6 +165,15 @@ LRESULT saverWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         break;
     case WM_DISPLAYCHANGE:
         followDisplayChange(hwnd);
+        break;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_POWERSETTINGCHANGE) {
+            // The loop sees the change on its next pass: it stops drawing, or looks at the
+            // monitors afresh and draws at once.
+            const DisplayPowerNotice notice = decodePowerSetting(lParam);
+            state.displayPower.notify(notice.setting, notice.dataLength, notice.value);
+            return TRUE;
+        }
         break;
     case WM_DPICHANGED:
         // The suggested rectangle would fit the window to one monitor: keep covering them all.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "close_rules.h"
+#include "display_power_win32.h"
 #include "frame_pacer.h"
 #include "view_layout.h"
 
@@ -19,6 +20,8 @@ struct SaverWindowState {
     ViewLayout layout;     // the monitors the window covers now, one view each
     int swapInterval = 1;  // refreshes per frame, from the primary monitor's refresh rate
     FramePacer pacer;
+    DisplayPower displayPower;  // nothing is drawn while the display is off
+    DisplayPowerNotifications powerNotifications;
 };
 
 SaverWindowState& saverWindowState();
