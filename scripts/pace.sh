@@ -4,6 +4,11 @@
 # the renderer's word; its CPU use comes from /proc. Prints figures; asserts nothing.
 #   - frames per second and CPU use on a small virtual screen (320x240 Xvfb, no vertical sync),
 #     beside the renderer's window and loop drawing only a clear, and drawing the floor;
+#   - while the display is off (its notification delivered inside the renderer, which Wine never
+#     does itself, by tests/e2e/renderer/display_power_switch), at 320x240 and 1920x1080 beside
+#     the same renderer with the display on: frames, CPU and each thread's wakeups (voluntary
+#     context switches); the time from "on" to the next frame, the median of 10; and a night's
+#     CPU seconds, 15 minutes on and 8 hours off;
 #   - process start to the first frame on one monitor (Xvfb 1280x720) and on two (Xorg with the
 #     dummy driver: 1280x720 beside 1024x768).
 # With --base REV the same figures for the renderer of that commit, built in a temporary folder,
@@ -22,7 +27,8 @@ while [ $# -gt 0 ]; do
 done
 scripts/install-deps.sh test >/dev/null
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j 2 --target corvessa_renderer paced_floor >/dev/null
+cmake --build --preset win64 -j 2 --target corvessa_renderer paced_floor \
+    display_power_switch display_power_probe >/dev/null
 
 work=$(mktemp -d)
 state=$work/xvfb
@@ -115,6 +121,72 @@ first_frames() {
              "(median of ${times[*]})"
     done
 }
+
+# The renderer's own figures with the display off. The switch is a Wine program of its own,
+# run only between the measured stretches, since asking the probe wakes the renderer.
+switch=$root/build/win64/bin/display_power_switch.exe
+power() {  # session, off|on|frames|first-frame
+    (source tests/harness/wine-env.sh "$1"; env $WINE_LOCALE "$WINELOADER" "$switch" "$2" 2>/dev/null) |
+        tr -d '\r'
+}
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# "tid name voluntary-switches" for each thread of process $1.
+thread_switches() {
+    local t
+    for t in /proc/"$1"/task/*; do
+        printf '%s %s %s\n' "${t##*/}" "$(tr ' ' _ <"$t/comm")" \
+            "$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$t/status")"
+    done
+}
+# Per second between two thread_switches lists, the main thread (the message loop) first.
+wakeups_per_second() {
+    awk -v secs="$3" -v main="$4" 'NR == FNR { before[$1] = $3; next }
+        { n = ($3 - before[$1]) / secs; name = ($1 == main ? "loop" : $2)
+          line = sprintf("%s %.1f", name, n); if ($1 == main) first = line; else rest = rest ", " line }
+        END { print first rest }' "$1" "$2"
+}
+percent() { awk -v t="$1" -v s="$2" -v hz="$(getconf CLK_TCK)" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
+
+# Session $1 (its screen named $2), renderer $3 named $4: on for $seconds, off for $seconds,
+# then ten times on and off again for the first frame after "on".
+dark_figures() {
+    local session=$1 screen=$2 name=$4 pid f0 f1 t0 t1 c0 c1 c2 c3 run times=()
+    (source tests/harness/wine-env.sh "$session"; exec env $WINE_LOCALE "$WINELOADER" "$3" >/dev/null 2>&1) &
+    pid=$!
+    sleep 3
+    power "$session" frames >/dev/null  # the probe comes with the first question
+    # Each count is read as its question ends, so the stretch between the two ends is the one.
+    f0=$(power "$session" frames); t0=$(date +%s.%N); c0=$(cpu_ticks "$pid"); sleep "$seconds"
+    c1=$(cpu_ticks "$pid"); f1=$(power "$session" frames); t1=$(date +%s.%N)
+    power "$session" off
+    sleep 1
+    f2=$(power "$session" frames); c2=$(cpu_ticks "$pid"); thread_switches "$pid" >"$work/threads-0"
+    sleep "$seconds"
+    c3=$(cpu_ticks "$pid"); thread_switches "$pid" >"$work/threads-1"; f3=$(power "$session" frames)
+    for run in $(seq 10); do
+        power "$session" on; sleep 0.3
+        times+=("$(power "$session" first-frame)")
+        power "$session" off; sleep 0.2
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    local on off
+    on=$(percent $((c1 - c0)) "$seconds"); off=$(percent $((c3 - c2)) "$seconds")
+    printf '%-10s %-9s on: %5.1f frames/s, CPU %6s %%   off: %s frames, CPU %s %%\n' "$name" "$screen" \
+        "$(awk -v f=$((f1 - f0)) -v a="$t0" -v b="$t1" 'BEGIN { print f / (b - a) }')" "$on" $((f3 - f2)) "$off"
+    echo "           off, wakeups per second by thread: $(wakeups_per_second "$work/threads-0" "$work/threads-1" "$seconds" "$pid")"
+    echo "           \"on\" to the next frame: $(printf '%s\n' "${times[@]}" | sort -n | sed -n 5,6p | paste -sd' ' |
+        awk '{ printf "%.1f", ($1 + $2) / 2 }') ms, median of ${times[*]}"
+    echo "           a night, 15 minutes on and 8 hours off: $(awk -v a="$on" -v b="$off" \
+        'BEGIN { printf "%.0f", (a * 900 + b * 28800) / 100 }') CPU seconds"
+}
+
+for screen in 320x240 1920x1080; do
+    CORVESSA_SCREEN=${screen}x24 CORVESSA_SOUND=0 tests/harness/session.sh start "$state" >/dev/null
+    warm_up "$state"
+    for name in "${!renderers[@]}"; do dark_figures "$state" "$screen" "${renderers[$name]}" "$name"; done
+    tests/harness/session.sh stop "$state" >/dev/null
+done
 
 CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 tests/harness/session.sh start "$state" >/dev/null
 first_frames "$state" "one monitor (1280x720)"
