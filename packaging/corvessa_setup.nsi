@@ -7,7 +7,13 @@
 ; asked; only while SCRNSAVE.EXE still names this copy does it remove that value and turn the
 ; saver off, as choosing "(None)" does, and otherwise it leaves the user's choice as it is.
 ; packaging/CMakeLists.txt defines VERSION, WIN64_DIR and WIN32_DIR (the two builds' install
-; trees), ICON and OUTFILE.
+; trees), ICON and OUTFILE; TEST_AMD64 builds the same script with a 64-bit stub, for the
+; installer's test on machines whose Wine runs no 32-bit code. That build is never shipped.
+!ifdef TEST_AMD64
+Target amd64-unicode
+; A 64-bit stub knows ${RunningX64} while compiling, so its other branch's label goes unused.
+!pragma warning disable 6012
+!endif
 Unicode true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
