@@ -1,9 +1,19 @@
 ; The per-user installer of Corvessa. It needs no administrator rights: it puts the programs of
 ; the machine's width into the user's own programs folder, makes Corvessa the active screen saver
-; and registers an uninstaller with the user's programs. It writes nothing else, and the
-; uninstaller takes all of it away again but the user's Corvessa.ini, unless asked.
+; (SCRNSAVE.EXE, and the saver turned on for this session and later ones, as the system's own
+; settings turn it on), adds an entry to the user's Start menu that chooses Corvessa again after
+; another saver has been tried, and registers an uninstaller with the user's programs. It writes
+; nothing else. The uninstaller takes all of it away again but the user's Corvessa.ini, unless
+; asked; only while SCRNSAVE.EXE still names this copy does it remove that value and turn the
+; saver off, as choosing "(None)" does, and otherwise it leaves the user's choice as it is.
 ; packaging/CMakeLists.txt defines VERSION, WIN64_DIR and WIN32_DIR (the two builds' install
-; trees), ICON and OUTFILE.
+; trees), ICON and OUTFILE; TEST_AMD64 builds the same script with a 64-bit stub, for the
+; installer's test on machines whose Wine runs no 32-bit code. That build is never shipped.
+!ifdef TEST_AMD64
+Target amd64-unicode
+; A 64-bit stub knows ${RunningX64} while compiling, so its other branch's label goes unused.
+!pragma warning disable 6012
+!endif
 Unicode true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
@@ -16,6 +26,10 @@ SetCompressor /SOLID lzma
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvessa"
 !define DESKTOP_KEY "Control Panel\Desktop"
+; The Start-menu entry's names by the system's language. The uninstaller and a later install
+; remove both: the system's language may have changed since the entry was made.
+!define SHORTCUT_ENGLISH "Use Corvessa as the screen saver"
+!define SHORTCUT_JAPANESE "Corvessa をスクリーン セーバーに設定"
 
 Name "Corvessa ${VERSION}"
 OutFile "${OUTFILE}"
@@ -35,6 +49,12 @@ SpaceTexts none
 
 !insertmacro MUI_PAGE_LICENSE "${WIN64_DIR}/LICENSE"
 !insertmacro MUI_PAGE_INSTFILES
+; Ticked, it opens the screen-saver settings with Corvessa chosen; a silent install shows no page
+; and so opens nothing.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "$(OpenSaverSettings)"
+!define MUI_FINISHPAGE_RUN_FUNCTION openSaverSettings
+!insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !define MUI_COMPONENTSPAGE_TEXT_TOP "$(KeepSettingsHint)"
@@ -51,6 +71,24 @@ LangString SettingsSection ${LANG_ENGLISH} "Music settings (Corvessa.ini)"
 LangString SettingsSection ${LANG_JAPANESE} "音楽の設定 (Corvessa.ini)"
 LangString KeepSettingsHint ${LANG_ENGLISH} "Your music settings are kept unless you tick them here."
 LangString KeepSettingsHint ${LANG_JAPANESE} "音楽の設定は、ここでチェックを入れない限り残ります。"
+LangString SaverShortcut ${LANG_ENGLISH} "${SHORTCUT_ENGLISH}"
+LangString SaverShortcut ${LANG_JAPANESE} "${SHORTCUT_JAPANESE}"
+LangString OpenSaverSettings ${LANG_ENGLISH} "Open the screen-saver settings"
+LangString OpenSaverSettings ${LANG_JAPANESE} "スクリーン セーバーの設定を開く"
+
+; SystemParametersInfo(SPI_SETSCREENSAVEACTIVE = 17, ON, NULL, SPIF_UPDATEINIFILE |
+; SPIF_SENDCHANGE = 3): the running session takes it at once and the profile keeps it for later
+; logons. ScreenSaveActive written into the registry behind the system's back would be seen only
+; at the next logon.
+!macro SET_SCREEN_SAVER_ACTIVE ON
+    System::Call "user32::SystemParametersInfoW(i 17, i ${ON}, p 0, i 3)"
+!macroend
+
+!macro REMOVE_SAVER_SHORTCUTS
+    SetShellVarContext current
+    Delete "$SMPROGRAMS\${SHORTCUT_ENGLISH}.lnk"
+    Delete "$SMPROGRAMS\${SHORTCUT_JAPANESE}.lnk"
+!macroend
 
 VIProductVersion "${VERSION}.0"
 VIFileVersion "${VERSION}.0"
@@ -80,6 +118,17 @@ Section "Corvessa"
     ; short form has no spaces; where the volume keeps no short names it is the long path.
     GetFullPathName /SHORT $0 "$INSTDIR\Corvessa.scr"
     WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$0"
+    ; Where the user had chosen "(None)", a named saver alone would never start. The idle time
+    ; and the logon screen on resume stay as the user set them.
+    !insertmacro SET_SCREEN_SAVER_ACTIVE 1
+
+    ; The system's settings list only the savers in the system's folders and the one chosen now:
+    ; once the user has tried another, this entry is the way back. It runs what the .scr file's
+    ; own Install command runs, with the value's short form for the same reason. Explorer, which
+    ; starts it, is native, so System32 is the native folder there.
+    !insertmacro REMOVE_SAVER_SHORTCUTS
+    CreateShortCut "$SMPROGRAMS\$(SaverShortcut).lnk" "$WINDIR\System32\rundll32.exe" \
+        "desk.cpl,InstallScreenSaver $0" "$INSTDIR\Corvessa.scr" 0 SW_SHOWNORMAL "" "$(SaverShortcut)"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Corvessa"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -104,8 +153,10 @@ Section "un.$(ProgramsSection)" UnProgramsSection
     ${OrIf} $1 == $2
         ${If} $0 != ""
             DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+            !insertmacro SET_SCREEN_SAVER_ACTIVE 0
         ${EndIf}
     ${EndIf}
+    !insertmacro REMOVE_SAVER_SHORTCUTS
 
     Delete "$INSTDIR\Corvessa.scr"
     Delete "$INSTDIR\Corvessa.dll"
@@ -137,6 +188,20 @@ Function un.onUninstSuccess
         SetOutPath "$TEMP"
         ExecShell "open" "$2" '/c for /l %i in (1,1,10) do @if exist "$EXEDIR" (ping -n 2 127.0.0.1 & rd /s /q "$EXEDIR" )' SW_HIDE
     ${EndIf}
+FunctionEnd
+
+; The same command as the Start-menu entry's. A 32-bit installer on 64-bit Windows sees the
+; 32-bit system folder under the name System32; the native rundll32, whose settings page is the
+; system's own and shows the 64-bit saver, is reached there through Sysnative.
+Function openSaverSettings
+    GetFullPathName /SHORT $0 "$INSTDIR\Corvessa.scr"
+    StrCpy $1 "$WINDIR\System32"
+    !if ${NSIS_PTR_SIZE} <= 4
+        ${If} ${RunningX64}
+            StrCpy $1 "$WINDIR\Sysnative"
+        ${EndIf}
+    !endif
+    Exec '"$1\rundll32.exe" desk.cpl,InstallScreenSaver $0'
 FunctionEnd
 
 ; The icon in the white header of every page (control 1039) is drawn over its control's

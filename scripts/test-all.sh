@@ -37,7 +37,7 @@ echo "=== fuzz smoke: $((SECONDS - start)) s"
 if why=$(tests/harness/runs-32bit.sh wine); then
     echo "=== tests ran: native, native-sanitize, win64, win32, fuzz smoke"
 else
-    echo "=== tests ran: native, native-sanitize, win64, fuzz smoke"
-    echo "=== tests skipped: win32 and the installer (32-bit code), built only: $why"
+    echo "=== tests ran: native, native-sanitize, win64 (the installer as its 64-bit test build), fuzz smoke"
+    echo "=== tests skipped: win32 (32-bit code), built only: $why"
 fi
 exit $status

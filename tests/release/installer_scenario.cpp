@@ -1,7 +1,9 @@
 // The per-user installer as a user meets it, run silently in a Wine prefix of its own (see
-// installer_test.sh): what it puts where, the saver started by the value the system starts it
-// by, a second install over a written Corvessa.ini, and uninstalls that leave nothing behind.
+// installer_test.sh): what it puts where, the saver turned on and started by the value the
+// system starts it by, the Start-menu entry that chooses it again, a second install over a
+// written Corvessa.ini, and uninstalls that leave nothing behind.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,9 @@ namespace {
 constexpr const char* kDesktopKey = "Control Panel\\Desktop";
 constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Corvessa";
 constexpr DWORD kInstallerTimeoutMs = 120000;
+constexpr const char* kReportSaverActive = "--report-saver-active";
+// The Start-menu entry as the installer names it on the scenario's Japanese system (CP932).
+const std::string kShortcutName = "Corvessa をスクリーン セーバーに設定.lnk";
 // Written by the settings dialog between two installs (CP932 keys).
 const std::string kSettings = "[Section]\r\nBGM区分=2\r\nBGMﾘﾋﾟｰﾄ=0\r\nBGMﾌｧｲﾙ=C:\\Music\\a.mp3\r\n";
 
@@ -132,6 +137,59 @@ void silentUninstall(const std::string& options = {}) {
     EXPECT_TRUE(restored) << "the uninstaller left its copy in " << temporary;
 }
 
+// As choosing "(None)" leaves it: no saver named, and the saver off for later sessions too.
+void chooseNoSaver() {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE");
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, SPIF_UPDATEINIFILE));
+}
+
+// Wine keeps the parameters a process has read or set in that process: only one started now
+// sees what the installer set. Its exit code, TRUE when the saver is on.
+std::optional<DWORD> saverActiveInNewProcess() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    e2e::Process probe;
+    if (!probe.start("\"" + std::string(self) + "\" " + kReportSaverActive)) return std::nullopt;
+    return probe.waitForExit(30000);
+}
+
+std::string programsMenu() {
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+std::vector<std::string> menuEntries() {
+    std::vector<std::string> names = filesIn(programsMenu());
+    names.erase(std::remove_if(names.begin(), names.end(), [](auto& name) { return !namesCorvessa(name); }),
+                names.end());
+    return names;
+}
+
+// The program and the arguments a shortcut runs, read back as the shell reads them.
+std::string shortcutCommand(const std::string& path) {
+    wchar_t widePath[MAX_PATH] = {}, program[MAX_PATH] = {}, arguments[1024] = {};
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
+    CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link)))) {
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+            SUCCEEDED(file->Load(widePath, STGM_READ))) {
+            link->GetPath(program, MAX_PATH, nullptr, SLGP_RAWPATH);
+            link->GetArguments(arguments, 1024);
+        }
+        if (file) file->Release();
+        link->Release();
+    }
+    CoUninitialize();
+    char command[2048] = {};
+    WideCharToMultiByte(CP_ACP, 0, (std::wstring(program) + L" " + arguments).c_str(), -1, command,
+                        sizeof command, nullptr, nullptr);
+    return command;
+}
+
 void expectInstalled() {
     const std::string dir = installDir();
     std::vector<std::string> files = filesIn(dir);
@@ -146,6 +204,14 @@ void expectInstalled() {
     char shortPath[MAX_PATH] = {};
     GetShortPathNameA((dir + "\\Corvessa.scr").c_str(), shortPath, MAX_PATH);
     EXPECT_EQ(userValue(kDesktopKey, "SCRNSAVE.EXE"), std::string(shortPath));
+    EXPECT_EQ(saverActiveInNewProcess(), std::optional<DWORD>(TRUE)) << "the saver is not on";
+    EXPECT_EQ(userValue(kDesktopKey, "ScreenSaveActive"), "1");
+    // What the .scr file's own Install command runs; the system's folder as Windows names it.
+    EXPECT_EQ(menuEntries(), std::vector<std::string>{kShortcutName});
+    const std::string command = shortcutCommand(programsMenu() + "\\" + kShortcutName);
+    const std::string expected =
+        environment("WINDIR") + "\\System32\\rundll32.exe desk.cpl,InstallScreenSaver " + shortPath;
+    EXPECT_EQ(lstrcmpiA(command.c_str(), expected.c_str()), 0) << command << "\nwanted " << expected;
     EXPECT_EQ(userValue(kUninstallKey, "DisplayName"), "Corvessa");
     EXPECT_EQ(userValue(kUninstallKey, "DisplayVersion"), CORVESSA_VERSION_TEXT);
     EXPECT_EQ(userValue(kUninstallKey, "UninstallString"), "\"" + dir + "\\Uninstall.exe\"");
@@ -166,12 +232,14 @@ void expectSaverStartsFromTheValue() {
 }  // namespace
 
 TEST(Installer, SilentInstallRunsTheSaverKeepsItsSettingsAndUninstallsCleanly) {
+    ASSERT_NO_FATAL_FAILURE(chooseNoSaver());
     ASSERT_NO_FATAL_FAILURE(silentInstall());
     expectInstalled();
     expectSaverStartsFromTheValue();
 
     const std::string ini = installDir() + "\\Corvessa.ini";
     std::ofstream(ini, std::ios::binary) << kSettings;
+    ASSERT_NO_FATAL_FAILURE(chooseNoSaver());
     ASSERT_NO_FATAL_FAILURE(silentInstall());
     expectInstalled();
     EXPECT_EQ(e2e::fileBytes(ini), kSettings) << "a second install must keep the user's settings";
@@ -184,6 +252,9 @@ TEST(Installer, SilentInstallRunsTheSaverKeepsItsSettingsAndUninstallsCleanly) {
     EXPECT_EQ(filesIn(installDir()), std::vector<std::string>{"Corvessa.ini"});
     EXPECT_EQ(e2e::fileBytes(ini), kSettings);
     EXPECT_EQ(userValue(kDesktopKey, "SCRNSAVE.EXE"), std::nullopt);
+    EXPECT_EQ(saverActiveInNewProcess(), std::optional<DWORD>(FALSE)) << "the saver is still on";
+    EXPECT_EQ(userValue(kDesktopKey, "ScreenSaveActive"), "0");
+    EXPECT_EQ(menuEntries(), std::vector<std::string>{});
     std::vector<std::string> traces;
     findNamedRegistryEntries(HKEY_CURRENT_USER, "", traces);
     EXPECT_EQ(traces, std::vector<std::string>{}) << "the uninstall entry or another value stayed";
@@ -201,6 +272,7 @@ TEST(Installer, UninstallLeavesAnotherChosenSaverAndRemovesTheSettingsWhenAsked)
 
     ASSERT_NO_FATAL_FAILURE(silentUninstall(" /REMOVESETTINGS"));
     EXPECT_EQ(userValue(kDesktopKey, "SCRNSAVE.EXE"), otherSaver);
+    EXPECT_EQ(userValue(kDesktopKey, "ScreenSaveActive"), "1") << "the other saver was turned off";
     EXPECT_EQ(GetFileAttributesA(installDir().c_str()), INVALID_FILE_ATTRIBUTES);
 
     RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE");
@@ -215,4 +287,16 @@ TEST(Installer, UninstallLeavesAnotherChosenSaverAndRemovesTheSettingsWhenAsked)
         if (namesCorvessa(name)) traces.push_back("Desktop\\" + name);
     findNamedRegistryEntries(HKEY_CURRENT_USER, "", traces);
     EXPECT_EQ(traces, std::vector<std::string>{});
+}
+
+// Started again with kReportSaverActive, the program answers for a process of its own (2: it
+// could not tell).
+int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == kReportSaverActive) {
+        BOOL active = 2;
+        SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+        return active;
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
