@@ -5,8 +5,8 @@
 #include <map>
 #include <memory>
 
-#include "forms/forms_app.h"
-#include "frontend_resources.h"
+#include "command_pictures.h"
+#include "forms_app.h"
 
 namespace {
 

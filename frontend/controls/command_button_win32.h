@@ -26,10 +26,10 @@
 #include <vector>
 
 #include "command_model.h"
-#include "forms/label_control.h"
-#include "forms/stored_picture.h"
-#include "forms/timer.h"
-#include "forms/user_control.h"
+#include "label_control.h"
+#include "stored_picture.h"
+#include "timer.h"
+#include "user_control.h"
 
 class Command : public forms::UserControl {
 public:

@@ -4,7 +4,7 @@
 
 #include "command_button_win32.h"
 #include "command_face.h"
-#include "forms/forms_app.h"
+#include "forms_app.h"
 #include "twips.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "frontend_resources.h"
-#include "forms/system_text.h"
+#include "command_pictures.h"
 #include "frontend_scenario.h"
 #include "process.h"
 #include "screen_capture.h"
+#include "system_text.h"
 #include "twips.h"
 #include "user_input.h"
 #include "windows_probe.h"

@@ -1,7 +1,7 @@
 // The forms layer's App, made once for the whole test program as the entry makes it.
 #include <gtest/gtest.h>
 
-#include "forms/forms_app.h"
+#include "forms_app.h"
 
 namespace {
 
