@@ -97,8 +97,8 @@ void Command::DrawFace(StatePicture picture) {
         }
     }
     refresh();
-    const double width = pixelsToTwips(face.widthPixels, face.dpiX);
-    const double height = pixelsToTwips(face.heightPixels, face.dpiY);
+    const double width = pixelsToTwips(face.pixels.cx, face.dpiX);
+    const double height = pixelsToTwips(face.pixels.cy, face.dpiY);
     const int top = static_cast<int>(std::lround(captionTop(height, LblMsg.height())));
     // The face's refresh repaints the caption already; moving it again would only add work.
     if (LblMsg.left() != 0 || LblMsg.top() != top || LblMsg.width() != static_cast<int>(width)) {
@@ -136,7 +136,7 @@ void Command::TmrMouse_Timer() {
 
 FaceLayout Command::faceLayout() const {
     const forms::App& app = forms::App::current();
-    return FaceLayout{scaleWidth(), scaleHeight(), app.dpiX(), app.dpiY()};
+    return FaceLayout{SIZE{scaleWidth(), scaleHeight()}, app.dpiX(), app.dpiY()};
 }
 
 void Command::showCaption(const CaptionState& caption) {

@@ -33,13 +33,13 @@ TRIVERTEX vertexOf(const GradientVertex& vertex) {
 }  // namespace
 
 void clearFace(HDC dc, const FaceLayout& face, COLORREF colour) {
-    const RECT all{0, 0, face.widthPixels, face.heightPixels};
+    const RECT all{0, 0, face.pixels.cx, face.pixels.cy};
     SetDCBrushColor(dc, colour);
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 void fillFaceGradient(HDC dc, const FaceLayout& face, bool reversed) {
-    const auto vertices = gradientVertices(face.widthPixels, face.heightPixels, reversed);
+    const auto vertices = gradientVertices(face.pixels.cx, face.pixels.cy, reversed);
     const GradientFillFunction fill = gradientFill();
     if (!vertices || !fill) return;
     TRIVERTEX corners[4] = {vertexOf((*vertices)[0]), vertexOf((*vertices)[1]), {}, {}};  // 2 and 3 unused
@@ -54,7 +54,7 @@ void copyFacePieces(HDC dc, const FaceLayout& face, const forms::Picture& pictur
     if (!picture || !picture->bitmap() || !pictureDc.get()) return;
     forms::SelectedObject selectPicture(pictureDc.get(), picture->bitmap());
     SetStretchBltMode(dc, COLORONCOLOR);
-    for (const auto& slice : faceSlicePixels(face.widthPixels, face.heightPixels, face.dpiX, face.dpiY)) {
+    for (const auto& slice : faceSlicePixels(face.pixels.cx, face.pixels.cy, face.dpiX, face.dpiY)) {
         if (!slice) continue;  // an extent beyond 16 bits: that piece is skipped
         const PixelRect& to = slice->destination;
         const PixelRect& from = slice->source;

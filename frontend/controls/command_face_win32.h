@@ -7,12 +7,11 @@
 
 #include "stored_picture.h"
 
-// The face as it is drawn: its size in pixels and the screen's scale.
+// The face as it is drawn: its size in pixels, at the screen's dots per inch across and down.
 struct FaceLayout {
-    int widthPixels = 0;
-    int heightPixels = 0;
-    int dpiX = 96;
-    int dpiY = 96;
+    SIZE pixels;
+    int dpiX;
+    int dpiY;
 };
 
 // The whole face in one colour.
