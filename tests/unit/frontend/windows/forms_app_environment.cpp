@@ -1,4 +1,5 @@
-// The forms layer's App, made once for the whole test program as the entry makes it.
+// The forms layer's App, made once for the whole test program as the entry makes it (with the
+// layer's own default names rather than the program's).
 #include <gtest/gtest.h>
 
 #include "forms_app.h"
