@@ -13,8 +13,8 @@
 
 #include "bench_figures.h"
 #include "command_button_win32.h"
-#include "forms/form.h"
-#include "forms/forms_app.h"
+#include "form.h"
+#include "forms_app.h"
 
 namespace {
 

@@ -1,12 +1,16 @@
-// The Command button: its properties and host events over the model, the leave timer, and its
-// making by type name.
+// The Command button: its properties and host events handed to the model, the model's changes
+// shown (the face, the caption, the surface, the window's enabled state), the leave timer, and
+// its making by type name.
 #include "command_button_win32.h"
 
+#include <cmath>
 #include <map>
 #include <memory>
 
-#include "forms/forms_app.h"
-#include "frontend_resources.h"
+#include "command_face.h"
+#include "command_pictures.h"
+#include "forms_app.h"
+#include "twips.h"
 
 namespace {
 
@@ -39,16 +43,13 @@ Command::Command(forms::Container& host, int index)
       Selected(statePicture(IDB_COMMAND_SELECTED)) {
     // The face colour the state pictures blend into; it shows only where nothing is painted.
     setBackColour(RGB(0xEC, 0xE9, 0xD8));
-    model_.drawFace = [this](StatePicture picture) { paintFace(picture); };
-    model_.propertyChanged = [this](const std::string& name) { announcePropertyChanged(name); };
-    model_.click = [this] { clickPending_ = true; };
     LblMsg.setTransparent(true);
     LblMsg.setAlignment(forms::TextAlignment::Centre);
     // The caption is part of the button: its mouse events are the button's.
     LblMsg.MouseDown = [this](int, int button, int shift, int x, int y) { UserControl_MouseDown(button, shift, x, y); };
     LblMsg.MouseMove = [this](int, int button, int shift, int x, int y) { UserControl_MouseMove(button, shift, x, y); };
     LblMsg.MouseUp = [this](int, int button, int shift, int x, int y) { UserControl_MouseUp(button, shift, x, y); };
-    applyModel();
+    model_.setView(this);
 }
 
 void Command::registerType() { forms::registerUserControlType(kTypeName, &Command::make); }
@@ -61,48 +62,14 @@ std::unique_ptr<forms::UserControl> Command::make(forms::Container& host, const 
     return made;
 }
 
-bool Command::Visible() {
-    const bool visible = model_.Visible();
-    applyModel();
-    return visible;
-}
-
-void Command::setVisible(bool New_Visible) {
-    model_.setVisible(New_Visible);
-    applyModel();
-}
-
-COLORREF Command::FontColour() {
-    const COLORREF colour = model_.FontColour();
-    applyModel();
-    return colour;
-}
-
-void Command::setFontColour(COLORREF New_FontColour) {
-    model_.setFontColour(New_FontColour);
-    applyModel();
-}
-
-bool Command::Enabled() {
-    const bool enabled = model_.Enabled();
-    applyModel();
-    return enabled;
-}
-
-void Command::setEnabled(bool New_Enabled) {
-    model_.setEnabled(New_Enabled);
-    applyModel();
-}
-
-void Command::setCaption(const std::string& New_Caption) {
-    model_.setCaption(New_Caption);
-    applyModel();
-}
-
-void Command::setFont(const forms::FontDescription& New_Font) {
-    model_.setFont(New_Font);
-    applyModel();
-}
+bool Command::Visible() { return model_.Visible(); }
+void Command::setVisible(bool New_Visible) { model_.setVisible(New_Visible); }
+COLORREF Command::FontColour() { return model_.FontColour(); }
+void Command::setFontColour(COLORREF New_FontColour) { model_.setFontColour(New_FontColour); }
+bool Command::Enabled() { return model_.Enabled(); }
+void Command::setEnabled(bool New_Enabled) { model_.setEnabled(New_Enabled); }
+void Command::setCaption(const std::string& New_Caption) { model_.setCaption(New_Caption); }
+void Command::setFont(const forms::FontDescription& New_Font) { model_.setFont(New_Font); }
 
 void Command::Initialize() {
     model_.Initialize();
@@ -112,53 +79,51 @@ void Command::Initialize() {
 
 void Command::UserControl_ReadProperties(const forms::PropertyStore& store) {
     model_.UserControl_ReadProperties(store, ambientFont());
-    applyModel();
 }
 
 void Command::UserControl_WriteProperties(forms::PropertyStore& store) {
     model_.UserControl_WriteProperties(store, ambientFont());
-    applyModel();
 }
 
-void Command::MouseLeave() {
-    model_.MouseLeave();
-    applyModel();
-}
-
-void Command::UserControl_Resize() {
-    model_.UserControl_Resize();
-    applyModel();
-}
-
-void Command::UserControl_GotFocus() {
-    model_.UserControl_GotFocus();
-    applyModel();
-}
-
-void Command::UserControl_LostFocus() {
-    model_.UserControl_LostFocus();
-    applyModel();
-}
-
-void Command::UserControl_MouseDown(int button, int, int, int) {
-    model_.UserControl_MouseDown(button);
-    applyModel();
-}
-
-void Command::UserControl_MouseMove(int, int, int, int) {
-    model_.UserControl_MouseMove();
-    applyModel();
-}
-
-void Command::UserControl_MouseUp(int button, int, int, int) {
-    model_.UserControl_MouseUp(button);
-    applyModel();
-    // Last of all: the handler may unload the form that holds the button.
-    if (clickPending_) {
-        clickPending_ = false;
-        if (Click) Click();
+void Command::DrawFace(StatePicture picture) {
+    model_.takeGradientDirection();
+    const FaceLayout face = faceLayout();
+    {
+        forms::Container::KeptCanvas canvas(*this);
+        if (HDC dc = canvas.dc()) {
+            clearFace(dc, face, backColour());
+            DrawGradient(dc);
+            copyFacePieces(dc, face, pictureOf(picture));
+        }
+    }
+    refresh();
+    const double width = pixelsToTwips(face.pixels.cx, face.dpiX);
+    const double height = pixelsToTwips(face.pixels.cy, face.dpiY);
+    const int top = static_cast<int>(std::lround(captionTop(height, LblMsg.height())));
+    // The face's refresh repaints the caption already; moving it again would only add work.
+    if (LblMsg.left() != 0 || LblMsg.top() != top || LblMsg.width() != static_cast<int>(width)) {
+        LblMsg.move(0, top, static_cast<int>(width), LblMsg.height());
     }
 }
+
+void Command::DrawGradient() {
+    {
+        forms::Container::KeptCanvas canvas(*this);
+        if (HDC dc = canvas.dc()) DrawGradient(dc);
+    }
+    refresh();
+}
+
+void Command::DrawGradient(HDC face) { fillFaceGradient(face, faceLayout(), fields().GradientReversed); }
+
+void Command::MouseLeave() { model_.MouseLeave(); }
+void Command::UserControl_Resize() { model_.UserControl_Resize(); }
+void Command::UserControl_GotFocus() { model_.UserControl_GotFocus(); }
+void Command::UserControl_LostFocus() { model_.UserControl_LostFocus(); }
+void Command::UserControl_MouseDown(int button, int, int, int) { model_.UserControl_MouseDown(button); }
+void Command::UserControl_MouseMove(int, int, int, int) { model_.UserControl_MouseMove(); }
+// Click, when the model raises it, comes last: its handler may unload the form that holds the button.
+void Command::UserControl_MouseUp(int button, int, int, int) { model_.UserControl_MouseUp(button); }
 
 void Command::TmrMouse_Timer() {
     POINT pointer{};
@@ -169,16 +134,52 @@ void Command::TmrMouse_Timer() {
     if (under == parentFormWindow() || under != hWnd()) MouseLeave();
 }
 
-void Command::applyModel() {
-    const CaptionState& caption = model_.caption();
+FaceLayout Command::faceLayout() const {
+    const forms::App& app = forms::App::current();
+    return FaceLayout{SIZE{scaleWidth(), scaleHeight()}, app.dpiX(), app.dpiY()};
+}
+
+void Command::showCaption(const CaptionState& caption) {
     if (LblMsg.caption() != caption.text) LblMsg.setCaption(caption.text);
     if (LblMsg.foreColour() != caption.colour) LblMsg.setForeColour(caption.colour);
     if (LblMsg.enabled() != caption.enabled) LblMsg.setEnabled(caption.enabled);
-    fitCaptionFont();
-    if (opaque() != model_.opaque()) setOpaque(model_.opaque());
+    fitCaptionFont(caption.font);
+}
+
+void Command::showSurface(bool opaque) {
+    if (this->opaque() != opaque) setOpaque(opaque);
+}
+
+void Command::showEnabled(bool enabled) {
     // A disabled button takes neither the mouse nor the focus, so Tab passes over it.
-    const bool enabled = model_.fields().Enabled;
     if (HWND window = hWnd(); window && (IsWindowEnabled(window) != FALSE) != enabled) EnableWindow(window, enabled);
+}
+
+void Command::announce(const std::string& name) { announcePropertyChanged(name); }
+
+void Command::raiseClick() {
+    if (Click) Click();
+}
+
+void Command::fitCaptionFont(const forms::FontDescription& font) {
+    if (captionFitted_ && LblMsg.font() == font) return;
+    LblMsg.setFont(font);
+    const forms::App& app = forms::App::current();
+    LblMsg.move(LblMsg.left(), LblMsg.top(), pixelsToTwips(scaleWidth(), app.dpiX()),
+                pixelsToTwips(LblMsg.lineHeightPixels(), app.dpiY()));
+    captionFitted_ = true;
+}
+
+const forms::Picture& Command::pictureOf(StatePicture picture) const {
+    switch (picture) {
+    case StatePicture::HighLight: return HighLight;
+    case StatePicture::Pressed: return Pressed;
+    case StatePicture::Normal: return Normal;
+    case StatePicture::Disable: return Disable;
+    case StatePicture::HighLightSelect: return HighLightSelect;
+    case StatePicture::Selected: return Selected;
+    }
+    return Normal;
 }
 
 std::vector<Command*> commandButtonsOn(const forms::Container& container) {

@@ -4,7 +4,8 @@
 // centred caption in its windowless label LblMsg (the pointer over the caption counts as over
 // the button), follows hover, focus and press, and raises Click on a mouse button's release.
 // The decisions are in command_model.h and command_states.h; this file turns window messages
-// into their calls and paints what they answer.
+// into their calls, and as the model's CommandView shows each change it makes: the face
+// (DrawFace), the caption label, the surface and the window's enabled state.
 //
 // Hosts make it by its type name (see forms/user_control.h): Command::registerType() once, then
 //
@@ -25,13 +26,14 @@
 #include <string>
 #include <vector>
 
+#include "command_face_win32.h"
 #include "command_model.h"
-#include "forms/label_control.h"
-#include "forms/stored_picture.h"
-#include "forms/timer.h"
-#include "forms/user_control.h"
+#include "label_control.h"
+#include "stored_picture.h"
+#include "timer.h"
+#include "user_control.h"
 
-class Command : public forms::UserControl {
+class Command : public forms::UserControl, private CommandView {
 public:
     static constexpr const char* kTypeName = "Vantrel.Command";
     // A newly placed instance.
@@ -68,9 +70,10 @@ public:
     void UserControl_ReadProperties(const forms::PropertyStore& store);
     void UserControl_WriteProperties(forms::PropertyStore& store);
 
-    // Repaints the whole face with a state picture: clear, gradient, eight border pieces of the
-    // picture, caption placed. Composed in the kept drawing and shown in one paint.
-    void DrawFace(StatePicture picture);
+    // Repaints the whole face with a state picture: the gradient direction taken from the
+    // state, clear, DrawGradient, eight border pieces of the picture, caption placed. Composed
+    // in the kept drawing and shown in one paint.
+    void DrawFace(StatePicture picture) override;
     // Fills the whole surface with the background gradient.
     void DrawGradient();
     // What the leave timer does when the pointer is elsewhere.
@@ -91,17 +94,22 @@ private:
     static std::unique_ptr<forms::UserControl> make(forms::Container& host, const forms::PropertyStore* saved,
                                                     int index);
     void TmrMouse_Timer();
-    // Copies the model's caption, surface and enabled state into the label and the window.
-    void applyModel();
-    // Gives LblMsg the model's font and the height of one line of it.
-    void fitCaptionFont();
-    // DrawFace as the model asks for it, with the gradient direction taken.
-    void paintFace(StatePicture picture);
-    void drawGradientOn(HDC dc);
+
+    // DrawGradient into a face being composed in `face`, the kept drawing's device context.
+    void DrawGradient(HDC face);
+    FaceLayout faceLayout() const;
+    // Gives LblMsg `font` and the height of one line of it.
+    void fitCaptionFont(const forms::FontDescription& font);
     const forms::Picture& pictureOf(StatePicture picture) const;
 
+    // What the model changes, shown (CommandView).
+    void showCaption(const CaptionState& caption) override;
+    void showSurface(bool opaque) override;
+    void showEnabled(bool enabled) override;
+    void announce(const std::string& name) override;
+    void raiseClick() override;
+
     CommandModel model_;
-    bool clickPending_ = false;
     bool captionFitted_ = false;
 
     // The child elements, in the order they are made.

@@ -22,6 +22,20 @@ std::string numberText(long long value) { return std::to_string(value); }
 
 }  // namespace
 
+template <class Edit>
+void CommandModel::changeCaption(Edit edit) {
+    edit(caption_);
+    if (view_) view_->showCaption(caption_);
+}
+
+void CommandModel::setView(CommandView* view) {
+    view_ = view;
+    if (!view_) return;
+    view_->showCaption(caption_);
+    view_->showSurface(opaque_);
+    view_->showEnabled(fields_.Enabled);
+}
+
 void CommandModel::Initialize() { fields_.ButtonState = kStateNormal; }
 
 bool CommandModel::Visible() {
@@ -31,7 +45,7 @@ bool CommandModel::Visible() {
 }
 
 void CommandModel::setVisible(bool New_Visible) {
-    opaque_ = New_Visible;
+    changeSurface(New_Visible);
     if (New_Visible) RefreshFace();
     announce(kVisibleName);
 }
@@ -43,7 +57,7 @@ std::uint32_t CommandModel::FontColour() {
 }
 
 void CommandModel::setFontColour(std::uint32_t New_FontColour) {
-    caption_.colour = New_FontColour;
+    changeCaption([&](CaptionState& caption) { caption.colour = New_FontColour; });
     RefreshFace();
     announce(kFontColourName);
 }
@@ -52,7 +66,7 @@ bool CommandModel::Enabled() {
     if (fields_.FirstRun == 0) {
         RefreshFace();  // nothing yet: Enabled is still false
         fields_.FirstRun = 1;
-        fields_.Enabled = true;
+        changeEnabled(true);
     }
     const bool enabled = fields_.Enabled;
     ApplyEnabled();
@@ -60,18 +74,18 @@ bool CommandModel::Enabled() {
 }
 
 void CommandModel::setEnabled(bool New_Enabled) {
-    fields_.Enabled = New_Enabled;
+    changeEnabled(New_Enabled);
     announce(kEnabledName);
     ApplyEnabled();
 }
 
 void CommandModel::setCaption(const std::string& New_Caption) {
-    caption_.text = New_Caption;
+    changeCaption([&](CaptionState& caption) { caption.text = New_Caption; });
     announce(kCaptionName);
 }
 
 void CommandModel::setFont(const forms::FontDescription& New_Font) {
-    caption_.font = New_Font;
+    changeCaption([&](CaptionState& caption) { caption.font = New_Font; });
     announce(kFontName);
 }
 
@@ -79,23 +93,25 @@ void CommandModel::UserControl_ReadProperties(const forms::PropertyStore& store,
                                               const forms::FontDescription& ambientFont) {
     // Each step on its own: a stored value that does not convert leaves its field as it was.
     if (const auto enabled = forms::propertyBoolean(store.read(kEnabledName, forms::booleanText(true)))) {
-        fields_.Enabled = *enabled;
+        changeEnabled(*enabled);
     }
     if (const auto text = forms::propertyText(store.read(kCaptionName, std::string(kCaptionReadDefault)))) {
-        caption_.text = *text;
+        changeCaption([&](CaptionState& caption) { caption.text = *text; });
     }
-    if (const auto font = forms::propertyFont(store.read(kFontName, ambientFont))) caption_.font = *font;
+    if (const auto font = forms::propertyFont(store.read(kFontName, ambientFont))) {
+        changeCaption([&](CaptionState& caption) { caption.font = *font; });
+    }
     if (const auto firstRun = forms::propertyNumber(store.read(kFirstRunName, std::string("1")), 0, 255)) {
         fields_.FirstRun = static_cast<std::uint8_t>(*firstRun);
     }
     // A 32-bit colour, as signed or unsigned text.
     if (const auto colour = forms::propertyNumber(store.read(kFontColourName, std::string("0")),
                                                   -2147483648LL, 4294967295LL)) {
-        caption_.colour = static_cast<std::uint32_t>(*colour);
+        changeCaption([&](CaptionState& caption) { caption.colour = static_cast<std::uint32_t>(*colour); });
     }
     if (const auto style = forms::propertyNumber(store.read(kVisibleName, std::string("1")), -32768, 32767)) {
         // Only the two surface styles exist; another number is refused like any failing step.
-        if (*style == kTransparentStyle || *style == kOpaqueStyle) opaque_ = *style == kOpaqueStyle;
+        if (*style == kTransparentStyle || *style == kOpaqueStyle) changeSurface(*style == kOpaqueStyle);
     }
     RefreshFace();
 }
@@ -121,32 +137,45 @@ void CommandModel::MouseLeave() { react(onMouseLeave(fields_)); }
 
 void CommandModel::ApplyEnabled() {
     if (fields_.Enabled) {
-        DrawFace(StatePicture::Normal);
-        caption_.enabled = true;
+        drawFace(StatePicture::Normal);
+        changeCaption([](CaptionState& caption) { caption.enabled = true; });
     } else {
-        DrawFace(StatePicture::Disable);
-        caption_.enabled = false;
+        drawFace(StatePicture::Disable);
+        changeCaption([](CaptionState& caption) { caption.enabled = false; });
     }
 }
 
 void CommandModel::RefreshFace() {
     if (!fields_.Enabled) return;
-    caption_.enabled = true;
-    if (fields_.FirstRun == 0) caption_.colour = 0;
-    DrawFace(StatePicture::Normal);
+    changeCaption([this](CaptionState& caption) {
+        caption.enabled = true;
+        if (fields_.FirstRun == 0) caption.colour = 0;
+    });
+    drawFace(StatePicture::Normal);
 }
 
-void CommandModel::DrawFace(StatePicture picture) {
-    takeGradientDirection(fields_);
-    if (drawFace) drawFace(picture);
-}
+void CommandModel::takeGradientDirection() { ::takeGradientDirection(fields_); }
 
 void CommandModel::react(const Reaction& reaction) {
-    if (reaction.paint) DrawFace(*reaction.paint);
+    if (reaction.paint) drawFace(*reaction.paint);
     // Last: the host's Click handler may unload the form that holds the control.
-    if (reaction.click && click) click();
+    if (reaction.click && view_) view_->raiseClick();
+}
+
+void CommandModel::drawFace(StatePicture picture) {
+    if (view_) view_->DrawFace(picture);
+}
+
+void CommandModel::changeSurface(bool opaque) {
+    opaque_ = opaque;
+    if (view_) view_->showSurface(opaque_);
+}
+
+void CommandModel::changeEnabled(bool enabled) {
+    fields_.Enabled = enabled;
+    if (view_) view_->showEnabled(fields_.Enabled);
 }
 
 void CommandModel::announce(const char* name) {
-    if (propertyChanged) propertyChanged(name);
+    if (view_) view_->announce(name);
 }

@@ -1,12 +1,10 @@
 // The Command button's properties and persistence: its fields, what its caption label shows,
 // whether its surface is opaque, what every property access does at once, ApplyEnabled,
 // RefreshFace, the first-run rule, and reading and writing the per-instance property store.
-// Portable: the control around it paints what `drawFace` is asked for and copies `caption()`
-// and `opaque()` into its label and surface after every call.
+// Portable: the control around it is its CommandView, told of every change as it happens.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "command_states.h"
@@ -21,14 +19,30 @@ struct CaptionState {
     forms::FontDescription font;  // "ＭＳ Ｐゴシック" 9.75 pt, normal weight, Shift_JIS
 };
 
+// The one way the model's changes reach the control: each call comes at the step that makes
+// the change, in the order the steps run.
+class CommandView {
+public:
+    virtual ~CommandView() = default;
+    // Repaint the whole face with `picture`; the control's DrawFace takes the gradient
+    // direction first (takeGradientDirection).
+    virtual void DrawFace(StatePicture picture) = 0;
+    // The caption label is to show `caption`.
+    virtual void showCaption(const CaptionState& caption) = 0;
+    // The surface is to be opaque, or transparent.
+    virtual void showSurface(bool opaque) = 0;
+    // Whether the control takes the mouse and the focus.
+    virtual void showEnabled(bool enabled) = 0;
+    // The notice to the host that a stored property changed, with its name.
+    virtual void announce(const std::string& name) = 0;
+    virtual void raiseClick() = 0;
+};
+
 class CommandModel {
 public:
-    // DrawFace: repaint the whole face with this picture. The gradient direction in fields()
-    // has been taken for it already.
-    std::function<void(StatePicture)> drawFace;
-    // The notice to the host that a stored property changed, with its name.
-    std::function<void(const std::string&)> propertyChanged;
-    std::function<void()> click;
+    // The view is told at once what the model holds now, then of every change. Without a view
+    // the model only keeps its state.
+    void setView(CommandView* view);
 
     const CommandFields& fields() const { return fields_; }
     const CaptionState& caption() const { return caption_; }
@@ -69,12 +83,20 @@ public:
     void ApplyEnabled();
     // Normal whatever ButtonState holds, on an enabled instance; black caption before the first run.
     void RefreshFace();
-    void DrawFace(StatePicture picture);
+    // The first step of the control's DrawFace: GradientReversed from ButtonState.
+    void takeGradientDirection();
 
 private:
     void react(const Reaction& reaction);
+    void drawFace(StatePicture picture);
+    // The only writers of what the view shows; each tells it at once.
+    template <class Edit>
+    void changeCaption(Edit edit);
+    void changeSurface(bool opaque);
+    void changeEnabled(bool enabled);
     void announce(const char* name);
 
+    CommandView* view_ = nullptr;
     CommandFields fields_;
     CaptionState caption_;
     bool opaque_ = true;

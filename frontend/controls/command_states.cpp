@@ -2,17 +2,23 @@
 // line before left.
 #include "command_states.h"
 
+namespace {
+
+// One line of the table that changes the state: the new ButtonState and the picture it paints.
+void become(CommandFields& fields, Reaction& reaction, ButtonStateValue state, StatePicture picture) {
+    fields.ButtonState = state;
+    reaction.paint = picture;
+}
+
+}  // namespace
+
 Reaction onMouseMove(CommandFields& fields) {
     Reaction reaction;
     if (!fields.Enabled) return reaction;
-    if (fields.ButtonState == kStateNormal) {
-        fields.ButtonState = kStateHighLight;
-        reaction.paint = StatePicture::HighLight;
-    }
+    if (fields.ButtonState == kStateNormal) become(fields, reaction, kStateHighLight, StatePicture::HighLight);
     // Held down since a press that dragged off, the button does not light up again.
     if (fields.ButtonState == kStateSelected && !fields.LeftButtonDown) {
-        fields.ButtonState = kStateHighLightSelect;
-        reaction.paint = StatePicture::HighLightSelect;
+        become(fields, reaction, kStateHighLightSelect, StatePicture::HighLightSelect);
     }
     return reaction;
 }
@@ -41,38 +47,23 @@ Reaction onMouseUp(CommandFields& fields, int button) {
 Reaction onGotFocus(CommandFields& fields) {
     Reaction reaction;
     if (!fields.Enabled) return reaction;
-    if (fields.ButtonState != kStateHighLight) {
-        fields.ButtonState = kStateSelected;
-        reaction.paint = StatePicture::Selected;
-    }
-    if (fields.ButtonState == kStateHighLight) {
-        fields.ButtonState = kStateHighLightSelect;
-        reaction.paint = StatePicture::Pressed;
-    }
+    if (fields.ButtonState != kStateHighLight) become(fields, reaction, kStateSelected, StatePicture::Selected);
+    if (fields.ButtonState == kStateHighLight) become(fields, reaction, kStateHighLightSelect, StatePicture::Pressed);
     return reaction;
 }
 
 Reaction onLostFocus(CommandFields& fields) {
     Reaction reaction;
     if (!fields.Enabled) return reaction;
-    if (fields.ButtonState != kStateNormal) {
-        fields.ButtonState = kStateNormal;
-        reaction.paint = StatePicture::Normal;
-    }
+    if (fields.ButtonState != kStateNormal) become(fields, reaction, kStateNormal, StatePicture::Normal);
     return reaction;
 }
 
 Reaction onMouseLeave(CommandFields& fields) {
     Reaction reaction;
     if (!fields.Enabled) return reaction;
-    if (fields.ButtonState == kStateHighLight) {
-        fields.ButtonState = kStateNormal;
-        reaction.paint = StatePicture::Normal;
-    }
-    if (fields.ButtonState == kStateHighLightSelect) {
-        fields.ButtonState = kStateSelected;
-        reaction.paint = StatePicture::Selected;
-    }
+    if (fields.ButtonState == kStateHighLight) become(fields, reaction, kStateNormal, StatePicture::Normal);
+    if (fields.ButtonState == kStateHighLightSelect) become(fields, reaction, kStateSelected, StatePicture::Selected);
     return reaction;
 }
 

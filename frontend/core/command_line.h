@@ -1,12 +1,9 @@
-// What the front end's command line asks for: the argument text, the mode letter, the preview
-// host's window handle and the start-up action. Portable; the entry applies the answers.
+// What the front end's argument text asks for: the mode letter, the preview host's window handle
+// and the start-up action. Portable; the entry applies the answers.
 #pragma once
 
 #include <cstdint>
 #include <string>
-
-// The command line without the program's own name (quoted or not) and the blanks after it.
-std::string argumentTextOf(const std::string& fullCommandLine);
 
 // The second character of the argument text, ASCII letters upper-cased; empty when the text
 // has fewer than two characters. The first character (normally '/' or '-') is not looked at.

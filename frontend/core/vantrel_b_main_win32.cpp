@@ -1,8 +1,10 @@
 // Main: the instance guard, the mode, the settings, the renderer check and the mode's window.
+#include "vantrel_b_main_win32.h"
+
 #include "command_line.h"
-#include "forms/forms_app.h"
-#include "vantrel_b.h"
-#include "vantrel_forms_win32.h"
+#include "forms_app.h"
+#include "vantrel_b_routines_win32.h"
+#include "vantrel_b_settings_file_win32.h"
 
 namespace {
 

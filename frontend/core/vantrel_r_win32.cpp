@@ -1,7 +1,7 @@
 // The preview form.
 #include "vantrel_r_win32.h"
 
-#include "forms/forms_app.h"
+#include "forms_app.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // when it unloads (its host went away) it closes the owner window so that the process ends.
 #pragma once
 
-#include "forms/form.h"
-#include "forms/image_control.h"
+#include "form.h"
 #include "frontend_resources.h"
+#include "image_control.h"
 
 // The preview picture's RCDATA resource (152 x 112 pixels, JPEG).
 inline constexpr int kPreviewPictureResource = IDR_PREVIEW_PICTURE;

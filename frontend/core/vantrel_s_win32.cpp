@@ -2,10 +2,11 @@
 #include "vantrel_s_win32.h"
 
 #include "command_line.h"
-#include "forms/forms_app.h"
+#include "forms_app.h"
 #include "music_settings.h"
 #include "music_type.h"
-#include "vantrel_b.h"
+#include "vantrel_b_main_win32.h"
+#include "vantrel_b_settings_file_win32.h"
 #include "vantrel_bgm.h"
 
 namespace {

@@ -6,9 +6,12 @@
 #include <cstdint>
 #include <string>
 
-#include "forms/form.h"
-#include "forms/timer.h"
+#include "form.h"
 #include "renderer_watch.h"
+#include "timer.h"
+
+// The title that marks a running saver.
+inline constexpr const char* kSaverFormTitle = "Vantrel_Main";
 
 class Vantrel_S : public forms::Form {
 public:

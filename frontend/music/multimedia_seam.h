@@ -1,6 +1,8 @@
 // The narrow seam between the music module and the platform's multimedia library: MCI command
 // strings, their error texts, the wave-device count and PlaySoundA. The programs use winmm
-// behind it; tests install a scripted stand-in that records every call.
+// behind it; tests install a scripted stand-in that records every call. Three files implement
+// it: multimedia_seam.cpp chooses the seam in use, and platformMultimediaSeam is in
+// multimedia_seam_winmm.cpp or multimedia_seam_silent.cpp, whichever the build compiles.
 #pragma once
 
 #include <cstdint>

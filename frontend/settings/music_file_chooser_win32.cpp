@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-#include "forms/system_text.h"
+#include "system_text.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 
 #include <memory>
 
+#include "combo_box.h"
 #include "command_button_win32.h"
-#include "forms/combo_box.h"
-#include "forms/control_array.h"
-#include "forms/image_control.h"
-#include "forms/label_control.h"
-#include "forms/picture_box.h"
-#include "forms/shape_control.h"
+#include "control_array.h"
+#include "image_control.h"
+#include "label_control.h"
+#include "picture_box.h"
+#include "shape_control.h"
 
 struct VantrelPControls {
     forms::ControlArray<forms::PictureBox> Pic_C;    // (0): the panel of the music settings

@@ -7,7 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "forms/form.h"
+#include "form.h"
+
+// The title that marks an open settings dialog.
+inline constexpr const char* kSettingsFormTitle = "<Corvessa>";
 
 // The web page "その他の作品" opens.
 inline constexpr const char* kOtherWorksAddress = "https://corvessa.example/works/";

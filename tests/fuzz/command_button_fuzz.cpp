@@ -61,25 +61,33 @@ const forms::FontDescription kFonts[] = {kAmbientFont, forms::FontDescription{},
                                          forms::FontDescription{"Arial", 8.25, 400, true, 0}};
 const char* const kPropertyNames[] = {"Enabled", "Caption", "Font", "FirstRun", "FontColour", "Visible"};
 
-// One instance under watch: what it painted, announced and raised since the last look.
-struct Watched {
+// One instance under watch: what it painted, announced and raised since the last look. It
+// stands in for the control, whose DrawFace takes the gradient direction first.
+struct Watched : CommandView {
     CommandModel model;
     Pictures painted;
     std::vector<std::string> announced;
     int clicks = 0;
     bool lastReversed = false;
 
-    Watched() {
-        model.drawFace = [this](StatePicture picture) {
-            const std::uint8_t state = model.fields().ButtonState;
-            const bool reversed = state == kStateHighLight || (state == kStateHighLightSelect && lastReversed);
-            fuzzCheck(model.fields().GradientReversed == reversed, "a repaint takes its state's gradient direction");
-            lastReversed = reversed;
-            painted.push_back(picture);
-        };
-        model.propertyChanged = [this](const std::string& name) { announced.push_back(name); };
-        model.click = [this] { ++clicks; };
+    Watched() { model.setView(this); }
+    Watched(const Watched&) = delete;
+    Watched& operator=(const Watched&) = delete;
+
+    void DrawFace(StatePicture picture) override {
+        model.takeGradientDirection();
+        const std::uint8_t state = model.fields().ButtonState;
+        const bool reversed = state == kStateHighLight || (state == kStateHighLightSelect && lastReversed);
+        fuzzCheck(model.fields().GradientReversed == reversed, "a repaint takes its state's gradient direction");
+        lastReversed = reversed;
+        painted.push_back(picture);
     }
+    void showCaption(const CaptionState&) override {}
+    void showSurface(bool) override {}
+    void showEnabled(bool) override {}
+    void announce(const std::string& name) override { announced.push_back(name); }
+    void raiseClick() override { ++clicks; }
+
     void forget() {
         painted.clear();
         announced.clear();

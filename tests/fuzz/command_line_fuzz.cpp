@@ -4,6 +4,7 @@
 #include <cinttypes>
 #include <cstdio>
 
+#include "argument_text.h"
 #include "command_line.h"
 #include "cp932_text.h"
 #include "fuzz_target.h"

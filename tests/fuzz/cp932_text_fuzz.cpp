@@ -3,9 +3,9 @@
 // Checked against a plain walk: a lead byte takes the next byte with it, whatever that is, and
 // one left alone at the end is a character of its own.
 #include "cp932_text.h"
-#include "front_end_paths.h"
 #include "fuzz_target.h"
 #include "music_type.h"
+#include "path_text.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "focus_order.h"
 #include "forms_app.h"
@@ -55,22 +54,22 @@ int heldButtons(WPARAM wParam) {
 
 }  // namespace
 
-bool hasWindowClass(HWND window, const char* className) {
+bool hasWindowClass(HWND window, const std::string& className) {
     char name[64] = {};
-    return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, className) == 0;
+    return window && GetClassNameA(window, name, sizeof name) && className == name;
 }
 
-void registerContainerClasses(HINSTANCE instance) {
+void registerContainerClasses(HINSTANCE instance, const RegisteredNames& names) {
     // Icon 1 is the program's own; a missing one leaves the class with the default.
-    registerClass(instance, kFormClass, Container::windowProc, LoadIcon(instance, MAKEINTRESOURCE(1)));
-    registerClass(instance, kPictureBoxClass, Container::windowProc, nullptr);
-    registerClass(instance, kUserControlClass, Container::windowProc, nullptr);
+    registerClass(instance, names.formClass.c_str(), Container::windowProc, LoadIcon(instance, MAKEINTRESOURCE(1)));
+    registerClass(instance, names.pictureBoxClass.c_str(), Container::windowProc, nullptr);
+    registerClass(instance, names.userControlClass.c_str(), Container::windowProc, nullptr);
 }
 
-void unregisterContainerClasses(HINSTANCE instance) {
-    UnregisterClassA(kFormClass, instance);
-    UnregisterClassA(kPictureBoxClass, instance);
-    UnregisterClassA(kUserControlClass, instance);
+void unregisterContainerClasses(HINSTANCE instance, const RegisteredNames& names) {
+    UnregisterClassA(names.formClass.c_str(), instance);
+    UnregisterClassA(names.pictureBoxClass.c_str(), instance);
+    UnregisterClassA(names.userControlClass.c_str(), instance);
 }
 
 Container::~Container() {

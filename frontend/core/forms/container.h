@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "font_description.h"
@@ -15,23 +16,20 @@ namespace forms {
 
 class Timer;
 class WindowlessControl;
+struct RegisteredNames;
 
 // Mouse buttons and shift keys as the events report them.
 enum MouseButtonCode { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 enum ShiftCode { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
 
-// Window classes of forms, picture boxes and user controls; registered once by the App.
-inline constexpr const char* kFormClass = "CorvessaForm";
-inline constexpr const char* kPictureBoxClass = "CorvessaPictureBox";
-inline constexpr const char* kUserControlClass = "CorvessaUserControl";
-
 // Whether `window` is of the window class `className`.
-bool hasWindowClass(HWND window, const char* className);
+bool hasWindowClass(HWND window, const std::string& className);
 
 // The kinds of mouse event, for events on a container's own surface.
 enum class MouseEvent { Down, Move, Up };
-void registerContainerClasses(HINSTANCE instance);
-void unregisterContainerClasses(HINSTANCE instance);
+// The window classes of forms, picture boxes and user controls; registered once by the App.
+void registerContainerClasses(HINSTANCE instance, const RegisteredNames& names);
+void unregisterContainerClasses(HINSTANCE instance, const RegisteredNames& names);
 
 class Container {
 public:

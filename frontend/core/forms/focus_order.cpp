@@ -4,13 +4,15 @@
 #include <vector>
 
 #include "container.h"
+#include "forms_app.h"
 #include "tab_order.h"
 
 namespace forms {
 namespace {
 
-// The property holds the tab index + 1, so that a missing property (0) differs from index 0.
-constexpr const char* kTabIndexProperty = "Corvessa.TabIndex";
+// The window property that holds the tab index + 1, so that a missing property (0) differs
+// from index 0.
+const char* tabIndexProperty() { return App::current().names().tabIndexProperty.c_str(); }
 
 BOOL CALLBACK collectStop(HWND window, LPARAM lParam) {
     if (tabIndexOf(window) >= 0) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
@@ -51,15 +53,15 @@ bool focusAfter(HWND form, HWND current, bool backwards) {
 
 void setTabIndex(HWND window, int tabIndex) {
     if (!window || tabIndex < 0) return;
-    SetPropA(window, kTabIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tabIndex) + 1));
+    SetPropA(window, tabIndexProperty(), reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tabIndex) + 1));
 }
 
 void clearTabIndex(HWND window) {
-    if (window) RemovePropA(window, kTabIndexProperty);
+    if (window) RemovePropA(window, tabIndexProperty());
 }
 
 int tabIndexOf(HWND window) {
-    const INT_PTR stored = reinterpret_cast<INT_PTR>(GetPropA(window, kTabIndexProperty));
+    const INT_PTR stored = reinterpret_cast<INT_PTR>(GetPropA(window, tabIndexProperty()));
     return stored > 0 ? static_cast<int>(stored - 1) : -1;
 }
 
@@ -80,7 +82,7 @@ bool handleTabKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
     const HWND form = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (!hasWindowClass(form, kFormClass)) return false;
+    if (!hasWindowClass(form, App::current().names().formClass)) return false;
     return moveFocus(form, GetKeyState(VK_SHIFT) < 0);
 }
 

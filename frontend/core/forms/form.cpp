@@ -32,7 +32,7 @@ void Form::load() {
     RECT outer{0, 0, twipsToPixels(design_.clientWidthTwips, app.dpiX()),
                twipsToPixels(design_.clientHeightTwips, app.dpiY())};
     AdjustWindowRectEx(&outer, style, FALSE, 0);
-    HWND window = CreateWindowExA(0, kFormClass, design_.title.c_str(), style, 0, 0,
+    HWND window = CreateWindowExA(0, app.names().formClass.c_str(), design_.title.c_str(), style, 0, 0,
                                   outer.right - outer.left, outer.bottom - outer.top,
                                   app.ownerWindow(), nullptr, app.instance(), static_cast<Container*>(this));
     if (!window) return;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "command_line.h"
+#include "argument_text.h"
 #include "container.h"
 #include "focus_order.h"
 #include "system_text.h"
@@ -15,7 +15,6 @@ namespace forms {
 namespace {
 
 App* currentApp = nullptr;
-constexpr const char* kOwnerClass = "CorvessaOwner";
 
 // The folder of the program file, read through the Unicode call: the ANSI one cannot name a
 // folder such as "Zoë" under code page 932, and the renderer beside it would seem missing.
@@ -34,8 +33,10 @@ std::wstring moduleFolder(HINSTANCE instance) {
 
 }  // namespace
 
-App::App(HINSTANCE instance)
+App::App(HINSTANCE instance, AppIdentity identity)
     : instance_(instance),
+      identity_(std::move(identity)),
+      names_(identity_.namePrefix),
       folder_(programFolderOf(moduleFolder(instance))),
       argumentText_(argumentTextOf(GetCommandLineA())) {
     currentApp = this;
@@ -48,22 +49,22 @@ App::App(HINSTANCE instance)
             dpiY_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
         }
     }
-    registerContainerClasses(instance_);
+    registerContainerClasses(instance_, names_);
 
     WNDCLASSA ownerClass{};
     ownerClass.lpfnWndProc = ownerWindowProc;
     ownerClass.hInstance = instance_;
-    ownerClass.lpszClassName = kOwnerClass;
+    ownerClass.lpszClassName = names_.ownerClass.c_str();
     RegisterClassA(&ownerClass);
     // Never shown; it only owns the forms, so that none of them needs a taskbar entry.
-    owner_ = CreateWindowExA(0, kOwnerClass, kTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             instance_, nullptr);
+    owner_ = CreateWindowExA(0, names_.ownerClass.c_str(), title().c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
+                             nullptr, instance_, nullptr);
 }
 
 App::~App() {
     if (owner_ && IsWindow(owner_)) DestroyWindow(owner_);
-    UnregisterClassA(kOwnerClass, instance_);
-    unregisterContainerClasses(instance_);
+    UnregisterClassA(names_.ownerClass.c_str(), instance_);
+    unregisterContainerClasses(instance_, names_);
     if (comReady_) CoUninitialize();
     currentApp = nullptr;
 }
@@ -75,11 +76,11 @@ void App::msgBox(const std::string& text, HWND owner) const {
         msgBox(wideOfProgramText(text), owner);
         return;
     }
-    MessageBoxA(owner, text.c_str(), kTitle, MB_OK);
+    MessageBoxA(owner, text.c_str(), title().c_str(), MB_OK);
 }
 
 void App::msgBox(const std::wstring& text, HWND owner) const {
-    MessageBoxW(owner, text.c_str(), wideOfProgramText(kTitle).c_str(), MB_OK);
+    MessageBoxW(owner, text.c_str(), wideOfProgramText(title()).c_str(), MB_OK);
 }
 
 void App::end(UINT exitCode) const { ExitProcess(exitCode); }

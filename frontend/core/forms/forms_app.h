@@ -1,6 +1,7 @@
 // The process side of the forms layer: program directory and argument text, the application
-// title and its message box, starting programs, the hidden owner window of every form, the
-// screen's DPI, and the message loop that keeps the process alive while a form is loaded.
+// title and its message box, the names it registers, starting programs, the hidden owner window
+// of every form, the screen's DPI, and the message loop that keeps the process alive while a
+// form is loaded.
 #pragma once
 
 #include <windows.h>
@@ -18,12 +19,32 @@ class Form;
 
 enum class MousePointer { Default, Hourglass };
 
+// How the application names itself to the system: the title of its message boxes (and of the
+// hidden window that owns its forms), and the prefix of the window classes and the window
+// property that the forms layer registers for it. A host that does not care (a test) may keep
+// the defaults.
+struct AppIdentity {
+    std::string title;
+    std::string namePrefix = "Forms";
+};
+
+// What the forms layer registers with the system, each name the application's prefix + its kind.
+struct RegisteredNames {
+    explicit RegisteredNames(const std::string& prefix)
+        : ownerClass(prefix + "Owner"), formClass(prefix + "Form"), pictureBoxClass(prefix + "PictureBox"),
+          userControlClass(prefix + "UserControl"), tabIndexProperty(prefix + ".TabIndex") {}
+
+    std::string ownerClass;        // the hidden window that owns every form
+    std::string formClass;         // forms
+    std::string pictureBoxClass;   // picture boxes
+    std::string userControlClass;  // user controls
+    std::string tabIndexProperty;  // the window property that keeps a control's tab index
+};
+
 class App {
 public:
-    static constexpr const char* kTitle = "Corvessa (ScreenSaver)";
-
     // One per process, made first in the entry and torn down last.
-    explicit App(HINSTANCE instance);
+    explicit App(HINSTANCE instance, AppIdentity identity = AppIdentity{});
     ~App();
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -31,6 +52,8 @@ public:
     static App& current();
 
     HINSTANCE instance() const { return instance_; }
+    const std::string& title() const { return identity_.title; }
+    const RegisteredNames& names() const { return names_; }
     // The program's own folder, without a trailing separator: the ANSI path the front end joins
     // its files to (see ProgramFolder).
     const std::string& path() const { return folder_.ansi; }
@@ -77,6 +100,8 @@ private:
     static LRESULT CALLBACK ownerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
+    AppIdentity identity_;
+    RegisteredNames names_;
     ProgramFolder folder_;
     std::string argumentText_;
     bool comReady_ = false;

@@ -12,7 +12,7 @@ PictureBox::PictureBox(Container& parent, int index, PanelBorder border) : index
     App& app = App::current();
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
                         (border == PanelBorder::Single ? WS_BORDER : 0);
-    HWND window = CreateWindowExA(0, kPictureBoxClass, "", style, 0, 0, 0, 0, parent.hWnd(), nullptr,
+    HWND window = CreateWindowExA(0, app.names().pictureBoxClass.c_str(), "", style, 0, 0, 0, 0, parent.hWnd(), nullptr,
                                   app.instance(), static_cast<Container*>(this));
     if (window) attachWindow(window);
 }

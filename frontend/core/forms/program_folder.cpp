@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "front_end_paths.h"
+#include "path_text.h"
 #include "system_text.h"
 
 namespace forms {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "front_end_paths.h"
+#include "path_text.h"
 
 namespace forms {
 

@@ -18,7 +18,7 @@ std::map<std::string, UserControlMaker>& registeredTypes() {
 }
 
 BOOL CALLBACK collectUserControl(HWND window, LPARAM lParam) {
-    if (hasWindowClass(window, kUserControlClass)) {
+    if (hasWindowClass(window, App::current().names().userControlClass)) {
         auto* container = reinterpret_cast<Container*>(GetWindowLongPtrA(window, GWLP_USERDATA));
         if (auto* control = dynamic_cast<UserControl*>(container)) {
             reinterpret_cast<std::vector<UserControl*>*>(lParam)->push_back(control);
@@ -32,8 +32,8 @@ BOOL CALLBACK collectUserControl(HWND window, LPARAM lParam) {
 UserControl::UserControl(Container& host, std::string typeName, int index, int widthTwips, int heightTwips)
     : host_(host), typeName_(std::move(typeName)), index_(index) {
     const App& app = App::current();
-    HWND window = CreateWindowExA(0, kUserControlClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
-                                  twipsToPixels(widthTwips, app.dpiX()), twipsToPixels(heightTwips, app.dpiY()),
+    HWND window = CreateWindowExA(0, app.names().userControlClass.c_str(), "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                  0, 0, twipsToPixels(widthTwips, app.dpiX()), twipsToPixels(heightTwips, app.dpiY()),
                                   host.hWnd(), nullptr, app.instance(), static_cast<Container*>(this));
     if (window) attachWindow(window);
 }

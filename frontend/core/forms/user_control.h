@@ -7,13 +7,13 @@
 // A host makes an instance from Form_Load on (its own window must exist), hands it the
 // property store it saved for it, places it in twips and subscribes to its events:
 //
-//     forms::PropertyStore saved;  // what the host keeps for Cmd_Set: its caption and font
-//     saved.write("Caption", std::string("設定"));
+//     forms::PropertyStore saved;  // what the host keeps for its OK button: caption and font
+//     saved.write("Caption", std::string("OK"));
 //     saved.write("Font", forms::FontDescription{});
-//     std::unique_ptr<Command> Cmd_Set = forms::createUserControlAs<Command>("Vantrel.Command", *this, &saved);
-//     Cmd_Set->move(4800, 3000, 1095, 375);
-//     Cmd_Set->setTabIndex(10);
-//     Cmd_Set->Click = [this] { Cmd_Set_Click(); };
+//     std::unique_ptr<Button> okButton = forms::createUserControlAs<Button>("Example.Button", *this, &saved);
+//     okButton->move(4800, 3000, 1095, 375);
+//     okButton->setTabIndex(10);
+//     okButton->Click = [this] { okButton_Click(); };
 //
 // The host owns the instance; its window goes with the host's window. An event handler may
 // unload the form that holds the control, but must not destroy the control itself.

@@ -17,12 +17,12 @@
 #include <thread>
 #include <vector>
 
+#include "combo_box.h"
 #include "command_button_win32.h"
-#include "forms/combo_box.h"
-#include "forms/form.h"
-#include "forms/forms_app.h"
-#include "forms/picture_box.h"
-#include "frontend_resources.h"
+#include "command_pictures.h"
+#include "form.h"
+#include "forms_app.h"
+#include "picture_box.h"
 #include "process.h"
 #include "screen_capture.h"
 #include "user_input.h"

@@ -16,17 +16,28 @@ struct Recorded {
     int clicks = 0;
 };
 
+// Stands in for the control: records the repaints (with the gradient direction that the
+// control's DrawFace takes first), the notices and the clicks.
+struct RecordingView : CommandView {
+    RecordingView(CommandModel& m, Recorded& r) : model(m), seen(r) {}
+    void DrawFace(StatePicture picture) override {
+        model.takeGradientDirection();
+        seen.painted.push_back(picture);
+        seen.reversedWhenPainted.push_back(model.fields().GradientReversed);
+    }
+    void showCaption(const CaptionState&) override {}
+    void showSurface(bool) override {}
+    void showEnabled(bool) override {}
+    void announce(const std::string& name) override { seen.announced.push_back(name); }
+    void raiseClick() override { ++seen.clicks; }
+
+    CommandModel& model;
+    Recorded& seen;
+};
+
 // A model whose repaints, notices and clicks are recorded.
 struct CommandCase : ::testing::Test {
-    void SetUp() override { watch(model); }
-    void watch(CommandModel& m) {
-        m.drawFace = [this, &m](StatePicture picture) {
-            seen.painted.push_back(picture);
-            seen.reversedWhenPainted.push_back(m.fields().GradientReversed);
-        };
-        m.propertyChanged = [this](const std::string& name) { seen.announced.push_back(name); };
-        m.click = [this] { ++seen.clicks; };
-    }
+    void SetUp() override { model.setView(&view); }
     // An instance as a host loads it from what it saved.
     void loadFrom(const forms::PropertyStore& store) {
         model.Initialize();
@@ -37,6 +48,7 @@ struct CommandCase : ::testing::Test {
     forms::FontDescription ambient{"ＭＳ ゴシック", 12, 700, false, 128};
     CommandModel model;
     Recorded seen;
+    RecordingView view{model, seen};
 };
 
 using Pictures = std::vector<StatePicture>;

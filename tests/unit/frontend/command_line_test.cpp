@@ -1,6 +1,7 @@
 // The command line as the screen-saver machinery and users pass it.
 #include <gtest/gtest.h>
 
+#include "argument_text.h"
 #include "command_line.h"
 
 TEST(ArgumentText, DropsTheProgramNameQuotedOrNot) {

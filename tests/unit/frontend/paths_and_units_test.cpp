@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "cp932_text.h"
-#include "front_end_paths.h"
+#include "path_text.h"
+#include "program_files.h"
 #include "twips.h"
 
 TEST(ProgramPaths, JoinTheFolderAndTheNamePlainly) {

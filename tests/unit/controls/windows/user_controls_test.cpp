@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "command_button_win32.h"
-#include "forms/form.h"
-#include "forms/picture_box.h"
+#include "form.h"
+#include "picture_box.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
-// The forms layer's App, made once for the whole test program as the entry makes it.
+// The forms layer's App, made once for the whole test program as the entry makes it (with the
+// layer's own default names rather than the program's).
 #include <gtest/gtest.h>
 
-#include "forms/forms_app.h"
+#include "forms_app.h"
 
 namespace {
 

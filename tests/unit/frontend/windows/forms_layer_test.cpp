@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "forms/combo_box.h"
-#include "forms/control_array.h"
-#include "forms/form.h"
-#include "forms/forms_app.h"
-#include "forms/image_control.h"
-#include "forms/label_control.h"
-#include "forms/picture_box.h"
-#include "forms/shape_control.h"
-#include "forms/timer.h"
+#include "combo_box.h"
+#include "control_array.h"
+#include "form.h"
+#include "forms_app.h"
+#include "image_control.h"
+#include "label_control.h"
+#include "picture_box.h"
+#include "shape_control.h"
+#include "timer.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "forms/forms_app.h"
+#include "forms_app.h"
 #include "vantrel_r_win32.h"
 
 namespace {

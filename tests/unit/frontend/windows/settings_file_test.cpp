@@ -5,9 +5,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "forms/forms_app.h"
+#include "forms_app.h"
 #include "music_settings.h"
-#include "vantrel_b.h"
+#include "vantrel_b_routines_win32.h"
+#include "vantrel_b_settings_file_win32.h"
 
 namespace {
 

@@ -10,10 +10,12 @@
 #include <optional>
 #include <string>
 
-#include "forms/forms_app.h"
-#include "forms/system_text.h"
+#include "forms_app.h"
 #include "music_settings.h"
-#include "vantrel_b.h"
+#include "system_text.h"
+#include "vantrel_b_main_win32.h"
+#include "vantrel_b_routines_win32.h"
+#include "vantrel_b_settings_file_win32.h"
 
 namespace {
 

@@ -1,13 +1,16 @@
 // Corvessa.ini through the platform's profile functions.
+#include "vantrel_b_settings_file_win32.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
 
-#include "front_end_paths.h"
-#include "forms/forms_app.h"
-#include "forms/system_text.h"
-#include "settings_file_win32.h"
-#include "vantrel_b.h"
+#include "forms_app.h"
+#include "music_settings.h"
+#include "path_text.h"
+#include "program_files.h"
+#include "system_text.h"
+#include "vantrel_b_routines_win32.h"
 
 std::string SettingsFile::read(const std::string& section, const std::string& key) {
     return ReadIniString(section, key, path_);

@@ -1,5 +1,5 @@
 // Paths beside the program.
-#include "front_end_paths.h"
+#include "path_text.h"
 
 #include "cp932_text.h"
 

@@ -1,7 +1,8 @@
 // FileExists and the caption zoom between the saved pointer position and a window.
-#include "forms/forms_app.h"
-#include "front_end_paths.h"
-#include "vantrel_b.h"
+#include "vantrel_b_routines_win32.h"
+
+#include "forms_app.h"
+#include "path_text.h"
 
 bool FileExists(const std::string& path) {
     const std::string tested = withoutTrailingSeparator(path);

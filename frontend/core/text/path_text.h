@@ -1,12 +1,9 @@
-// Paths of the front end's files, in the ANSI code page: the program's directory, the files
-// beside it, and the form in which a path is tested for existence.
+// Paths as text in the ANSI code page: a program's folder, the files beside it, the form in
+// which a path is tested for existence, and the name by which a folder is reached.
 #pragma once
 
 #include <optional>
 #include <string>
-
-inline constexpr const char* kRendererFileName = "Corvessa.dll";
-inline constexpr const char* kSettingsFileName = "Corvessa.ini";
 
 // The folder of a full program path, without a trailing separator ("C:" for a root folder).
 std::string directoryOf(const std::string& programPath);
