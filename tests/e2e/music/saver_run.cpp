@@ -67,6 +67,9 @@ bool SaverRun::startWithUnixEnvironment(const std::string& environment) {
 
 bool SaverRun::endByKey() {
     if (!renderer_) return false;
+    // A key goes to the foreground window, which a loaded machine may not have handed to the
+    // renderer yet.
+    waitForKeyboard(renderer_);
     pressKey(renderer_, VK_SPACE);
     return waitForNoWindow(kRendererTitle, 5000);
 }
