@@ -1,4 +1,4 @@
-// Building the animation's state and stepping it without drawing.
+// Building the animation's state and stepping it.
 #include "animation_state.h"
 
 #include <cmath>
@@ -84,14 +84,23 @@ void advanceRotation(AnimationState& state) {
     state.sinA = std::sin(radians);
 }
 
-int stepSimulation(AnimationState& state) {
+int stepAnimation(AnimationState& state, FrameVisitor& visitor) {
     advanceRotation(state);
+    visitor.turned(state);
     int guardFirings = 0;
     for (Emitter& emitter : state.emitters) {
         guardFirings += updateEmitter(emitter, state.settings.randomizeInterval);
+        // A stream's drawing reads only its own points, and its drift comes after it: the
+        // same picture as drifting each point while drawing it.
         for (Stream& stream : emitter.streams) {
+            visitor.stream(stream);
             driftTrail(stream, state.expansionFactor, state.windStep);
         }
     }
     return guardFirings;
+}
+
+int stepSimulation(AnimationState& state) {
+    FrameVisitor nothingDrawn;
+    return stepAnimation(state, nothingDrawn);
 }

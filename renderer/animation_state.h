@@ -33,7 +33,21 @@ bool animationReady(const AnimationState& state);
 // Advances the scene's turn for one frame and refreshes its cosine and sine.
 void advanceRotation(AnimationState& state);
 
-// One frame of the simulation without drawing: every emitter in order, then the drift of
-// every trail. The same steps, in the same order, as a drawn frame. Gives how many range
-// guards fired.
+// What draws a frame while it is stepped.
+class FrameVisitor {
+public:
+    virtual ~FrameVisitor() = default;
+    // The scene has turned for this frame; no point has moved yet.
+    virtual void turned(const AnimationState&) {}
+    // The stream after its emitter's update and before its trail's drift: as the frame shows it.
+    virtual void stream(const Stream&) {}
+};
+
+// One frame of the animation: the turn, then every emitter in order, updated, and each of its
+// streams shown to `visitor` and drifted. The one way a frame is stepped, drawn or not, so that
+// the renderer's pictures, the tools' and the trace all follow the same steps in the same
+// order. Gives how many range guards fired.
+int stepAnimation(AnimationState& state, FrameVisitor& visitor);
+
+// One frame of the simulation without drawing.
 int stepSimulation(AnimationState& state);

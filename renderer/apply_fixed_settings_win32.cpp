@@ -1,5 +1,5 @@
 // Fills the renderer's fixed settings and gives the window the title the front end watches.
-#include "renderer_hooks_win32.h"
+#include "apply_fixed_settings_win32.h"
 #include "renderer_settings.h"
 
 void applyFixedSettings(HWND hwnd) {

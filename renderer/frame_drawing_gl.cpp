@@ -3,15 +3,13 @@
 
 #include "frame_rules.h"
 #include "hsv_colour.h"
+#include "scene_setup_gl.h"
 #include "sprite_batch.h"
+#include "trail_walk.h"
 
 #include <GL/gl.h>
 
-#include <cstddef>
-
 namespace {
-
-constexpr GLuint kShapeList = 1;
 
 void fadeOrClear(const AnimationState& state) {
     if (state.settings.blur == 0) {
@@ -46,64 +44,70 @@ void setKindState(int geometryKind) {
     }
 }
 
-// Draws the trail oldest first, so the newest point lands on top.
-void drawTrail(const AnimationState& state, const Stream& stream) {
-    const int kind = state.settings.geometryKind;
-    const int n = static_cast<int>(stream.points.size());
-    float lightness = state.hueStep;
-    for (int i = 1; i <= n; ++i) {
-        const TrailPoint& p = stream.points[static_cast<std::size_t>((stream.head + i) % n)];
-        const int placeFromNewest = n - i;
-        const Rgb colour = hsvToRgb(p.hue, p.saturation, lightness);
-        const GLfloat rgb[] = {colour.r, colour.g, colour.b};
-        glColor3fv(rgb);
-        glPushMatrix();
-        float depth = p.z;
-        if (kind == 1) {
-            glTranslatef(p.x, p.y, p.z);
-        } else {
-            // Turned by hand rather than by the matrix, so that sprites keep facing the viewer.
-            const TurnedPosition t = turnAboutVertical(p.x, p.y, p.z, state.cosA, state.sinA);
-            glTranslatef(t.x, t.y, t.z);
-            depth = t.z;
-        }
-        if (kind == 0) {
-            glPointSize((depth + 200.0f) * static_cast<float>(state.settings.particleSize) *
-                        pointSizeFactor(placeFromNewest));
-            glBegin(GL_POINTS);
-            glVertex3f(0.0f, 0.0f, 0.0f);
-            glEnd();
-        } else {
-            const float scale = taperScale(placeFromNewest);
-            if (scale != 1.0f) {
-                glScalef(scale, scale, scale);
-            }
-            glCallList(kShapeList);
-        }
-        glPopMatrix();
-        lightness += state.hueStep;
-    }
-}
+// Points (kind 0) and spheres (kind 1), each with its own matrix and shape.
+class PointByPoint final : public FrameVisitor {
+public:
+    explicit PointByPoint(const AnimationState& state) : state_(state) {}
 
-// Every sprite of the frame from one array, oldest first trail by trail, in the order the
-// emitters and streams step: the picture of one list call per point at the cost of one draw.
-void stepAndDrawSpriteBatch(AnimationState& state) {
-    SpriteFrame frame;
-    glGetFloatv(GL_PROJECTION_MATRIX, frame.projection.data());
-    frame.cosA = state.cosA;
-    frame.sinA = state.sinA;
-    frame.hueStep = state.hueStep;
-    frame.halfSide = spriteHalfSide(state.settings);
-    SpriteBatch& batch = state.sprites;
-    batch.used = 0;
-    for (Emitter& emitter : state.emitters) {
-        updateEmitter(emitter, state.settings.randomizeInterval);
-        for (Stream& stream : emitter.streams) {
-            appendTrailSprites(batch, stream, frame);
-            driftTrail(stream, state.expansionFactor, state.windStep);
-        }
+    void turned(const AnimationState& state) override { applyFrameState(state); }
+
+    void stream(const Stream& stream) override {
+        const int kind = state_.settings.geometryKind;
+        walkTrail(stream, state_.hueStep, [&](const TrailPoint& p, int placeFromNewest, float lightness) {
+            const Rgb colour = hsvToRgb(p.hue, p.saturation, lightness);
+            const GLfloat rgb[] = {colour.r, colour.g, colour.b};
+            glColor3fv(rgb);
+            glPushMatrix();
+            if (kind == 1) {
+                glTranslatef(p.x, p.y, p.z);  // the matrix turns the spheres
+                const float scale = taperScale(placeFromNewest);
+                if (scale != 1.0f) glScalef(scale, scale, scale);
+                glCallList(kShapeList);
+            } else {
+                // Turned by hand rather than by the matrix, so that points keep facing the viewer.
+                const TurnedPosition t = turnAboutVertical(p.x, p.y, p.z, state_.cosA, state_.sinA);
+                glTranslatef(t.x, t.y, t.z);
+                glPointSize((t.z + 200.0f) * static_cast<float>(state_.settings.particleSize) *
+                            pointSizeFactor(placeFromNewest));
+                glBegin(GL_POINTS);
+                glVertex3f(0.0f, 0.0f, 0.0f);
+                glEnd();
+            }
+            glPopMatrix();
+        });
     }
-    if (batch.used == 0) {
+
+private:
+    const AnimationState& state_;
+};
+
+// Every sprite of the frame (kind 2) from one array, oldest first trail by trail, in the order
+// the emitters and streams step: the picture of one list call per point at the cost of one draw.
+class SpritesAsOneArray final : public FrameVisitor {
+public:
+    explicit SpritesAsOneArray(SpriteBatch& batch) : batch_(batch) {}
+
+    void turned(const AnimationState& state) override {
+        applyFrameState(state);
+        glGetFloatv(GL_PROJECTION_MATRIX, frame_.projection.data());
+        frame_.cosA = state.cosA;
+        frame_.sinA = state.sinA;
+        frame_.hueStep = state.hueStep;
+        frame_.halfSide = particleSizeInScene(state.settings);
+        batch_.used = 0;
+    }
+
+    void stream(const Stream& stream) override { appendTrailSprites(batch_, stream, frame_); }
+
+    void draw() const;
+
+private:
+    SpriteBatch& batch_;
+    SpriteFrame frame_;
+};
+
+void SpritesAsOneArray::draw() const {
+    if (batch_.used == 0) {
         return;
     }
     // The corners are clip coordinates already: the projection steps aside for the one draw
@@ -111,7 +115,7 @@ void stepAndDrawSpriteBatch(AnimationState& state) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    const SpriteVertex* first = batch.vertices.data();
+    const SpriteVertex* first = batch_.vertices.data();
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -122,42 +126,39 @@ void stepAndDrawSpriteBatch(AnimationState& state) {
     // out a step off in the 8-bit picture where one current colour never did; flat shading
     // hands every fragment the corner's colour as it is.
     glShadeModel(GL_FLAT);
-    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch.used));
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.used));
     glShadeModel(GL_SMOOTH);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
 }
 
-void stepAndDrawShapeByShape(AnimationState& state) {
-    for (Emitter& emitter : state.emitters) {
-        updateEmitter(emitter, state.settings.randomizeInterval);
-        // Each stream's drawing reads only its own points, and its drift comes after its
-        // drawing, exactly as when the drift is applied point by point while drawing.
-        for (Stream& stream : emitter.streams) {
-            drawTrail(state, stream);
-            driftTrail(stream, state.expansionFactor, state.windStep);
-        }
-    }
-}
-
 }  // namespace
 
-void renderFrame(AnimationState& state, PointDrawing drawing) {
+void renderFrame(AnimationState& state) {
     if (!animationReady(state)) {
         return;
     }
+    beginFrame(state);
+    if (state.settings.geometryKind == 2) {
+        SpritesAsOneArray sprites(state.sprites);
+        stepAnimation(state, sprites);
+        sprites.draw();
+    } else {
+        PointByPoint points(state);
+        stepAnimation(state, points);
+    }
+}
+
+void beginFrame(const AnimationState& state) {
     glLoadIdentity();
     fadeOrClear(state);
-    advanceRotation(state);
+}
+
+void applyFrameState(const AnimationState& state) {
     if (state.settings.geometryKind == 1) {
         glRotatef(state.rotationAngle, 0.0f, 1.0f, 0.0f);
     }
     setKindState(state.settings.geometryKind);
-    if (state.settings.geometryKind == 2 && drawing == PointDrawing::oneArray) {
-        stepAndDrawSpriteBatch(state);
-    } else {
-        stepAndDrawShapeByShape(state);
-    }
 }
 
 void drawVeil(float aspect, float alpha) {

@@ -1,4 +1,4 @@
-// View, veil, taper and turn numbers of a frame.
+// View, veil, particle, taper and turn numbers of a frame.
 #include "frame_rules.h"
 
 #include <algorithm>
@@ -23,6 +23,10 @@ VeilExtent veilExtent(float aspect) {
     // 4 * aspect always covers it with room to spare; up to 5:4 the rectangle stays 5 by 4.
     extent.halfWidth = std::max(5.0f, 4.0f * aspect);
     return extent;
+}
+
+float particleSizeInScene(const RendererSettings& settings) {
+    return static_cast<float>(settings.particleSize) * 0.005f;
 }
 
 float taperScale(int placeFromNewest) {

@@ -1,6 +1,9 @@
 // The numbers a frame is drawn with, kept apart from GL so that they are tested natively:
-// the view, the veil, the head taper and the turn of a point about the vertical axis.
+// the view, the veil, the particle's shape and size, the head taper and the turn of a point
+// about the vertical axis.
 #pragma once
+
+#include "renderer_settings.h"
 
 // The fixed view: vertical field of view in degrees, depth range in scene units, and the
 // viewer's distance from the origin along +z.
@@ -27,6 +30,22 @@ struct VeilExtent {
     float halfHeight = 4.0f;
 };
 VeilExtent veilExtent(float aspect);
+
+// The particle's size in scene units: the sprite's half-side and the sphere's radius (0.25 for
+// size 50), before the head taper.
+float particleSizeInScene(const RendererSettings& settings);
+
+// The sprite (geometry kind 2): a square of two triangles wound counter-clockwise towards the
+// viewer, so that face culling keeps them. Each corner in units of the half-side, with its
+// texture coordinates, in the order the triangles give them.
+struct SquareCorner {
+    float dx, dy, s, t;
+};
+inline constexpr int kVerticesPerSprite = 6;
+inline constexpr SquareCorner kSpriteSquare[kVerticesPerSprite] = {
+    {-1.0f, -1.0f, 0.0f, 0.0f}, {1.0f, -1.0f, 1.0f, 0.0f}, {1.0f, 1.0f, 1.0f, 1.0f},
+    {-1.0f, -1.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 1.0f, 1.0f},  {-1.0f, 1.0f, 0.0f, 1.0f},
+};
 
 // Head taper: the scale of a sprite or sphere `placeFromNewest` points back from the newest
 // one (0 is the newest); 1 for the sixth point and older.

@@ -1,8 +1,8 @@
 // The renderer's message loop: input first, then a frame whenever one is due, and in between
 // a wait on the queue itself, so that a key or a move is handled the moment it arrives.
-#include "saver_window_win32.h"
+#include "message_loop_win32.h"
 
-#include "renderer_hooks_win32.h"
+#include "display_change_win32.h"
 
 #include <mmsystem.h>
 
@@ -49,11 +49,10 @@ double nowMs() {
 // four times a second, which costs little beside sixty frames.
 constexpr double kLayoutCheckMs = 250.0;
 
-void checkLayout(double now, double& lastCheck) {
+void checkLayout(SaverWindowState& state, double now, double& lastCheck) {
     if (now - lastCheck < kLayoutCheckMs) return;
     lastCheck = now;
-    SaverWindowState& state = saverWindowState();
-    if (state.window && state.rendererReady) followMonitorsIfChanged(state.window);
+    if (state.window && state.rendererReady) followMonitorsIfChanged(state, state.window);
 }
 
 // While the display is off: no frame and no timed wakeup. Input, a display change and the
@@ -64,13 +63,12 @@ void waitInTheDark() {
 
 }  // namespace
 
-void idleFrame() {
-    const SaverWindowState& state = saverWindowState();
+void idleFrame(SaverWindowState& state) {
     // While the password dialog runs, it owns the screen.
-    if (state.rendererReady && !state.closeRules.passwordActive()) drawFrame();
+    if (state.rendererReady && !state.closeRules.passwordActive()) state.openGl.drawFrame();
 }
 
-int runMessageLoop() {
+int runMessageLoop(SaverWindowState& state) {
     FineTimerResolution timerResolution;
     MSG msg{};
     double lastLayoutCheck = nowMs();
@@ -81,7 +79,6 @@ int runMessageLoop() {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        SaverWindowState& state = saverWindowState();
         if (!state.displayPower.displayOn()) {
             dark = true;
             timerResolution.hold(false);
@@ -96,12 +93,12 @@ int runMessageLoop() {
             timerResolution.hold(true);
             lastLayoutCheck = now - kLayoutCheckMs;
         }
-        checkLayout(now, lastLayoutCheck);
+        checkLayout(state, now, lastLayoutCheck);
         FramePacer& pacer = state.pacer;
         const PaceDecision next = pacer.decide(now);
         if (next.drawNow) {
             pacer.frameStarted(now);
-            idleFrame();
+            idleFrame(state);
             continue;
         }
         // Wakes for the frame or for the first input, whichever comes first; input that is

@@ -1,6 +1,9 @@
 // The Windows 9x screen-saver password dialog, reached through PASSWORD.CPL.
+#include "password_check_win32.h"
+
 #include "password_check.h"
-#include "saver_window_win32.h"
+
+#include <memory>
 
 namespace {
 
@@ -59,7 +62,7 @@ private:
 
 }  // namespace
 
-int verifyScreenSaverPassword(HWND hwnd) {
+int verifyScreenSaverPassword(HWND hwnd, CloseRules& rules) {
     Win32PasswordSystem system(hwnd);
-    return runPasswordCheck(system, saverWindowState().closeRules) ? 1 : 0;
+    return runPasswordCheck(system, rules) ? 1 : 0;
 }

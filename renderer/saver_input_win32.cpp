@@ -1,5 +1,8 @@
 // Decodes the saver window's input messages for the close rules and applies their answers.
-#include "saver_window_win32.h"
+#include "saver_input_win32.h"
+
+#include "display_change_win32.h"
+#include "password_check_win32.h"
 
 namespace {
 
@@ -33,21 +36,28 @@ LRESULT applyReaction(const SaverReaction& reaction, HWND hwnd, UINT message, WP
 
 }  // namespace
 
-LRESULT handleSaverInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CloseRules& rules = saverWindowState().closeRules;
+ScreenPoint cursorPosition(ScreenPoint fallback) {
+    POINT p{};
+    if (!GetCursorPos(&p)) return fallback;
+    return ScreenPoint{static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y)};
+}
+
+LRESULT handleSaverInput(SaverWindowState& state, HWND hwnd, UINT message, WPARAM wParam,
+                         LPARAM lParam) {
+    CloseRules& rules = state.closeRules;
     SaverReaction reaction;
     switch (message) {
     case WM_CLOSE:
         reaction = rules.closeRequest();
         if (reaction.checkPassword) {
-            bool mayClose = verifyScreenSaverPassword(hwnd) != 0;
+            bool mayClose = verifyScreenSaverPassword(hwnd, rules) != 0;
             reaction = rules.closeVerdict(mayClose, cursorPosition(rules.baseline()));
         }
         break;
     case WM_MOUSEMOVE:
         // A display change can move the pointer (off a monitor that went, or with the whole
         // desktop's coordinates) before its own message arrives: that move is the system's.
-        followMonitorsIfChanged(hwnd);
+        followMonitorsIfChanged(state, hwnd);
         // The message's own coordinates are client-relative and may be stale; the system's
         // pointer position is what the user did.
         reaction = rules.mouseMove(cursorPosition(rules.baseline()), GetTickCount());

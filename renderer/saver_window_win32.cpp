@@ -1,12 +1,13 @@
 // The saver window: class, single-instance test, creation and the window procedure's
-// lifecycle messages. Input is handled in saver_input_win32.cpp.
+// lifecycle messages.
 #include "saver_window_win32.h"
 
+#include "apply_fixed_settings_win32.h"
+#include "display_change_win32.h"
+#include "message_loop_win32.h"
 #include "monitor_layout_win32.h"
-#include "renderer_hooks_win32.h"
 #include "renderer_resources.h"
-
-#include <utility>
+#include "saver_input_win32.h"
 
 namespace {
 
@@ -50,22 +51,23 @@ bool handOverToStartingSaver() {
     return true;
 }
 
-}  // namespace
+// The state of the window being made. CreateWindowExA carries no creation data for it, so the
+// window takes the state from here with its first message and keeps it in its user data.
+SaverWindowState* stateBeingCreated = nullptr;
 
-SaverWindowState& saverWindowState() {
-    static SaverWindowState state;
+SaverWindowState* stateOf(HWND hwnd) {
+    auto* state = reinterpret_cast<SaverWindowState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!state && stateBeingCreated) {
+        state = stateBeingCreated;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    }
     return state;
 }
 
-ScreenPoint cursorPosition(ScreenPoint fallback) {
-    POINT p{};
-    if (!GetCursorPos(&p)) return fallback;
-    return ScreenPoint{static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y)};
-}
+}  // namespace
 
-int runSaverWindow(HINSTANCE instance) {
-    SaverWindowState& state = saverWindowState();
-    state.instance = instance;
+int runSaverWindow(HINSTANCE instance, SaverOpenGl& openGl) {
+    SaverWindowState state(instance, openGl);
     const WNDCLASSA windowClass = saverWindowClass(instance);
     // The display mode in force is kept: the window simply covers every monitor, which on
     // one monitor is exactly the primary screen.
@@ -78,76 +80,49 @@ int runSaverWindow(HINSTANCE instance) {
     WindowClassRegistration registration(windowClass);
     if (!registration.registered()) return kExitClassNotRegistered;
 
+    stateBeingCreated = &state;
     HWND window = CreateWindowExA(WS_EX_TOPMOST, kSaverClassName, kSaverCreationTitle,
                                   WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left,
                                   r.top, r.width(), r.height(), nullptr, nullptr, instance, nullptr);
+    stateBeingCreated = nullptr;
     if (!window) return state.startFailed ? kExitRendererNotStarted : kExitWindowNotCreated;
     SetForegroundWindow(window);
-    const int exitCode = runMessageLoop();
+    const int exitCode = runMessageLoop(state);
     // The window is gone by now: what the user waits for when closing is only its going.
-    stopRenderer(window);
+    stopRenderer(state, window);
     return exitCode;
 }
 
-bool startRenderer(HWND hwnd) {
+bool startRenderer(SaverWindowState& state, HWND hwnd) {
     applyFixedSettings(hwnd);  // renames the window before anyone can see it drawn
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
-    SaverWindowState& state = saverWindowState();
     state.openGLStarted = true;  // a partial set-up needs its teardown too
-    if (!initOpenGL(hwnd)) return false;
+    if (!state.openGl.initOpenGL(hwnd, state)) return false;
     state.rendererReady = true;
     return true;
 }
 
-void stopRenderer(HWND hwnd) {
-    SaverWindowState& state = saverWindowState();
+void stopRenderer(SaverWindowState& state, HWND hwnd) {
     state.rendererReady = false;
     // Once only: a failed start tears down at once, and the platform may or may not send
     // WM_DESTROY to a window whose creation failed.
     if (!state.openGLStarted) return;
     state.openGLStarted = false;
-    shutdownOpenGL(hwnd);
+    state.openGl.shutdownOpenGL(hwnd, state);
 }
 
 namespace {
 
-void follow(HWND hwnd, ViewLayout next) {
-    SaverWindowState& state = saverWindowState();
-    state.closeRules.displayChanged(cursorPosition(state.closeRules.baseline()), GetTickCount());
-    // A new refresh rate alone (60 to 144 Hz, say) changes no monitor but the frames' landing.
-    const int interval = swapIntervalFor(primaryRefreshRate());
-    if (interval != state.swapInterval) {
-        state.swapInterval = interval;
-        if (state.rendererReady) askForSwapInterval(interval);
-    }
-    if (sameLayout(next, state.layout)) return;
-    state.layout = std::move(next);
-    placeSaverWindow(hwnd, state.layout);
-    // Without an animation for every monitor one would stand still or uncovered: end instead.
-    if (state.rendererReady && !relayoutOpenGL(hwnd)) DestroyWindow(hwnd);
-}
-
-}  // namespace
-
-void followDisplayChange(HWND hwnd) { follow(hwnd, currentViewLayout()); }
-
-void followMonitorsIfChanged(HWND hwnd) {
-    ViewLayout now = currentViewLayout();
-    if (!sameLayout(now, saverWindowState().layout)) follow(hwnd, std::move(now));
-}
-
-namespace {
-
-LRESULT saverWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    SaverWindowState& state = saverWindowState();
+LRESULT saverWindowMessage(SaverWindowState& state, HWND hwnd, UINT message, WPARAM wParam,
+                           LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         state.window = hwnd;
         state.closeRules.resetBaseline(cursorPosition(ScreenPoint{}));
         SetCursor(nullptr);
-        if (!startRenderer(hwnd)) {
+        if (!startRenderer(state, hwnd)) {
             // Without its animation the saver would stand black forever: fail the creation.
-            stopRenderer(hwnd);
+            stopRenderer(state, hwnd);
             state.startFailed = true;
             return -1;
         }
@@ -160,11 +135,14 @@ LRESULT saverWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         state.rendererReady = false;
         state.window = nullptr;
         break;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);  // the state outlives the window
+        break;
     case WM_SYSCOMMAND:
         if (isSwallowedSystemCommand(static_cast<std::uint32_t>(wParam))) return 0;
         break;
     case WM_DISPLAYCHANGE:
-        followDisplayChange(hwnd);
+        followDisplayChange(state, hwnd);
         break;
     case WM_POWERBROADCAST:
         if (wParam == PBT_POWERSETTINGCHANGE) {
@@ -177,12 +155,12 @@ LRESULT saverWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         break;
     case WM_DPICHANGED:
         // The suggested rectangle would fit the window to one monitor: keep covering them all.
-        followDisplayChange(hwnd);
+        followDisplayChange(state, hwnd);
         return 0;
     default:
         break;
     }
-    return handleSaverInput(hwnd, message, wParam, lParam);
+    return handleSaverInput(state, hwnd, message, wParam, lParam);
 }
 
 }  // namespace
@@ -191,7 +169,9 @@ LRESULT CALLBACK saverWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     // An exception must not unwind through the system's dispatcher; the message then gets
     // the default treatment and the saver goes on (or closes on the next input).
     try {
-        return saverWindowMessage(hwnd, message, wParam, lParam);
+        SaverWindowState* state = stateOf(hwnd);
+        if (!state) return DefWindowProcA(hwnd, message, wParam, lParam);
+        return saverWindowMessage(*state, hwnd, message, wParam, lParam);
     } catch (...) {
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }

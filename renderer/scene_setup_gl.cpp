@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr GLuint kShapeList = 1;
 constexpr GLuint kSpriteTextureName = 1;
 
 void setupLitSpheres(const RendererSettings& settings) {
@@ -16,7 +15,7 @@ void setupLitSpheres(const RendererSettings& settings) {
     GLUquadric* quadric = gluNewQuadric();
     // Without a quadric there is no sphere: the list stays empty and nothing is drawn.
     if (quadric != nullptr) {
-        gluSphere(quadric, settings.particleSize * 0.005, settings.sphereComplexity + 2,
+        gluSphere(quadric, particleSizeInScene(settings), settings.sphereComplexity + 2,
                   settings.sphereComplexity + 1);
         gluDeleteQuadric(quadric);
     }
@@ -49,17 +48,14 @@ void setupSprites(const RendererSettings& settings, SpriteTexture& sprite) {
     glTexImage2D(GL_TEXTURE_2D, 0, 1, kSpriteTextureSize, kSpriteTextureSize, 0, GL_LUMINANCE,
                  GL_UNSIGNED_BYTE, sprite.data());
 
-    const float h = static_cast<float>(settings.particleSize) * 0.005f;
+    const float h = particleSizeInScene(settings);
     glNewList(kShapeList, GL_COMPILE);
     glBindTexture(GL_TEXTURE_2D, kSpriteTextureName);
-    // Two triangles wound counter-clockwise towards the viewer, so face culling keeps them.
     glBegin(GL_TRIANGLES);
-    glTexCoord2f(0.0f, 0.0f); glVertex3f(-h, -h, 0.0f);
-    glTexCoord2f(1.0f, 0.0f); glVertex3f(h, -h, 0.0f);
-    glTexCoord2f(1.0f, 1.0f); glVertex3f(h, h, 0.0f);
-    glTexCoord2f(0.0f, 0.0f); glVertex3f(-h, -h, 0.0f);
-    glTexCoord2f(1.0f, 1.0f); glVertex3f(h, h, 0.0f);
-    glTexCoord2f(0.0f, 1.0f); glVertex3f(-h, h, 0.0f);
+    for (const SquareCorner& c : kSpriteSquare) {
+        glTexCoord2f(c.s, c.t);
+        glVertex3f(c.dx * h, c.dy * h, 0.0f);
+    }
     glEnd();
     glEndList();
 }

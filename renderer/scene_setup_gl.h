@@ -7,6 +7,9 @@
 #include "renderer_settings.h"
 #include "sprite_texture.h"
 
+// The display list every point's shape (a sprite or a sphere) is compiled into.
+inline constexpr unsigned kShapeList = 1;
+
 // The fixed perspective for a view of this width / height, viewer included; leaves the
 // modelview matrix selected.
 void setProjection(float aspect);

@@ -1,22 +1,12 @@
 // Corners of the frame's sprites on the CPU.
 #include "sprite_batch.h"
 
-#include "frame_rules.h"
 #include "hsv_colour.h"
+#include "trail_walk.h"
 
 #include <cstdint>
 
 namespace {
-
-// The single-sprite square's corners in its own units of its half-side, with their texture
-// coordinates, in the order its two triangles give them.
-struct SquareCorner {
-    float dx, dy, s, t;
-};
-constexpr SquareCorner kSquare[kVerticesPerSprite] = {
-    {-1.0f, -1.0f, 0.0f, 0.0f}, {1.0f, -1.0f, 1.0f, 0.0f}, {1.0f, 1.0f, 1.0f, 1.0f},
-    {-1.0f, -1.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 1.0f, 1.0f},  {-1.0f, 1.0f, 0.0f, 1.0f},
-};
 
 std::size_t spriteCorners(const RendererSettings& s) {
     if (s.emitterCount <= 0 || s.streamsPerEmitter <= 0 || s.trailLength <= 0) return 0;
@@ -33,10 +23,6 @@ void sizeSpriteBatch(SpriteBatch& batch, const RendererSettings& settings) {
 
 bool spriteBatchSized(const SpriteBatch& batch, const RendererSettings& settings) {
     return batch.vertices.size() == spriteCorners(settings);
-}
-
-float spriteHalfSide(const RendererSettings& settings) {
-    return static_cast<float>(settings.particleSize) * 0.005f;
 }
 
 GlMatrix multiplyGlMatrices(const GlMatrix& a, const GlMatrix& b) {
@@ -59,17 +45,15 @@ void appendTrailSprites(SpriteBatch& batch, const Stream& stream, const SpriteFr
         return;
     }
     SpriteVertex* out = batch.vertices.data() + batch.used;
-    float lightness = frame.hueStep;
-    for (int i = 1; i <= n; ++i) {
-        const TrailPoint& p = stream.points[static_cast<std::size_t>((stream.head + i) % n)];
+    walkTrail(stream, frame.hueStep, [&](const TrailPoint& p, int placeFromNewest, float lightness) {
         const Rgb colour = hsvToRgb(p.hue, p.saturation, lightness);
         const TurnedPosition centre = turnAboutVertical(p.x, p.y, p.z, frame.cosA, frame.sinA);
         // The point's own matrix: its translation to the turned position, then the taper.
-        const float scale = taperScale(n - i);
+        const float scale = taperScale(placeFromNewest);
         const GlMatrix point = {scale, 0.0f,  0.0f,  0.0f,      0.0f,     scale,    0.0f,  0.0f,
                                 0.0f,  0.0f,  scale, 0.0f,      centre.x, centre.y, centre.z, 1.0f};
         const GlMatrix m = multiplyGlMatrices(frame.projection, point);
-        for (const SquareCorner& c : kSquare) {
+        for (const SquareCorner& c : kSpriteSquare) {
             // The corner (x, y, 0, 1) through m; its z and w terms are the last column alone.
             const float x = c.dx * frame.halfSide;
             const float y = c.dy * frame.halfSide;
@@ -79,7 +63,6 @@ void appendTrailSprites(SpriteBatch& batch, const Stream& stream, const SpriteFr
             }
             *out++ = SpriteVertex{c.s, c.t, colour.r, colour.g, colour.b, clip[0], clip[1], clip[2], clip[3]};
         }
-        lightness += frame.hueStep;
-    }
+    });
     batch.used += static_cast<std::size_t>(n) * kVerticesPerSprite;
 }

@@ -7,6 +7,7 @@
 // differs and the picture stays the one the per-point matrices drew. Portable: no GL here.
 #pragma once
 
+#include "frame_rules.h"
 #include "particle_streams.h"
 #include "renderer_settings.h"
 
@@ -17,16 +18,13 @@
 // A 4x4 matrix as OpenGL keeps it: column after column (element [column * 4 + row]).
 using GlMatrix = std::array<float, 16>;
 
-// One corner: texture coordinates, colour, and the position in clip coordinates (x, y, z, w).
+// One corner of a sprite's square (kSpriteSquare): texture coordinates, colour, and the
+// position in clip coordinates (x, y, z, w).
 struct SpriteVertex {
     float s, t;
     float r, g, b;
     float x, y, z, w;
 };
-
-// Two triangles a sprite, corner for corner those of the single-sprite square (wound
-// counter-clockwise towards the viewer, so face culling keeps them).
-inline constexpr int kVerticesPerSprite = 6;
 
 struct SpriteBatch {
     std::vector<SpriteVertex> vertices;  // room for every trail point, sized once
@@ -53,9 +51,6 @@ bool spriteBatchSized(const SpriteBatch& batch, const RendererSettings& settings
 // scaled by the head taper and coloured at a lightness rising by `hueStep` along the trail.
 // Writes nothing when the batch has no room left for the whole trail.
 void appendTrailSprites(SpriteBatch& batch, const Stream& stream, const SpriteFrame& frame);
-
-// The untapered sprite's half-side in scene units for the settings (0.25 for size 50).
-float spriteHalfSide(const RendererSettings& settings);
 
 // a x b, each element summed left to right over its four products, as OpenGL implementations
 // form a matrix product on the CPU.

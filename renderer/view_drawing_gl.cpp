@@ -19,10 +19,10 @@ bool setupViews(const ViewLayout& layout, const RendererSettings& settings, Spri
     return buildViewAnimations(views, layout, settings);
 }
 
-void renderViews(ViewAnimations& views, PointDrawing drawing) {
-    forEachView(views, [drawing](ViewAnimation& v) {
+void renderViews(ViewAnimations& views) {
+    forEachView(views, [](ViewAnimation& v) {
         applyView(v.view);
-        renderFrame(v.animation, drawing);
+        renderFrame(v.animation);
     });
     glFlush();
 }

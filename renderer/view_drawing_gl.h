@@ -17,7 +17,7 @@ bool setupViews(const ViewLayout& layout, const RendererSettings& settings, Spri
 void applyView(const MonitorView& view);
 
 // One frame on every view: for each, its veil and one step of its animation. Ends with glFlush.
-void renderViews(ViewAnimations& views, PointDrawing drawing = PointDrawing::oneArray);
+void renderViews(ViewAnimations& views);
 
 // Clears the whole window: after a display change the parts that were outside the old
 // window hold no picture yet.

@@ -22,7 +22,7 @@ constexpr int kQuads = 400;
 std::vector<FloorVertex> spreadFloorQuads(std::uint32_t seed) {
     std::vector<FloorVertex> vertices;
     seedRandom15(seed);
-    const float h = spriteHalfSide(fixedRendererSettings());
+    const float h = particleSizeInScene(fixedRendererSettings());
     const float corners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
     for (int q = 0; q < kQuads; ++q) {
         const float x = signedDraw() * 3.0f, y = signedDraw() * 2.5f, z = signedDraw();

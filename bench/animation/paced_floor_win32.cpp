@@ -4,7 +4,6 @@
 // (the cost of the window, the loop and the swap), "quads" draws the floor (floor_scene.h).
 #include "floor_scene.h"
 #include "gl_window_context_win32.h"
-#include "renderer_hooks_win32.h"
 #include "renderer_settings.h"
 #include "saver_window_win32.h"
 #include "scene_setup_gl.h"
@@ -17,51 +16,49 @@
 
 namespace {
 
-struct FloorWindow {
-    GlWindowContext context;
-    SpriteTexture sprite{};
-    std::vector<FloorVertex> quads;
-    bool clearOnly = false;
+class FloorOpenGl final : public SaverOpenGl {
+public:
+    explicit FloorOpenGl(bool clearOnly) : clearOnly_(clearOnly) {}
+
+    bool initOpenGL(HWND hwnd, const SaverWindowState& window) override {
+        bindGlWindowContext(context_, hwnd);
+        quads_ = spreadFloorQuads(7);
+        return relayoutOpenGL(window);
+    }
+
+    bool relayoutOpenGL(const SaverWindowState& window) override {
+        layout_ = window.layout;
+        setupScene(layout_.window.width(), layout_.window.height(), rendererSettings(), sprite_);
+        return true;
+    }
+
+    // Virtual displays have no vertical sync to ask for; the loop's own timer paces.
+    void askForSwapInterval(int) override {}
+
+    void shutdownOpenGL(HWND hwnd, const SaverWindowState&) override {
+        releaseGlWindowContext(context_, hwnd);
+    }
+
+    void drawFrame() override {
+        if (clearOnly_) {
+            glClear(GL_COLOR_BUFFER_BIT);
+        } else {
+            drawFloorFrame(layout_, quads_);
+        }
+        wglSwapLayerBuffers(context_.deviceContext, WGL_SWAP_MAIN_PLANE);
+    }
+
+private:
+    bool clearOnly_;
+    GlWindowContext context_;
+    SpriteTexture sprite_{};
+    ViewLayout layout_;
+    std::vector<FloorVertex> quads_;
 };
-
-FloorWindow floorWindow;
-
-void setUpScene() {
-    const ViewLayout& layout = saverWindowState().layout;
-    setupScene(layout.window.width(), layout.window.height(), rendererSettings(), floorWindow.sprite);
-}
 
 }  // namespace
 
-bool initOpenGL(HWND hwnd) {
-    FloorWindow& w = floorWindow;
-    bindGlWindowContext(w.context, hwnd);
-    setUpScene();
-    w.quads = spreadFloorQuads(7);
-    return true;
-}
-
-bool relayoutOpenGL(HWND) {
-    setUpScene();
-    return true;
-}
-
-// Virtual displays have no vertical sync to ask for; the loop's own timer paces.
-void askForSwapInterval(int) {}
-
-void shutdownOpenGL(HWND hwnd) { releaseGlWindowContext(floorWindow.context, hwnd); }
-
-void drawFrame() {
-    FloorWindow& w = floorWindow;
-    if (w.clearOnly) {
-        glClear(GL_COLOR_BUFFER_BIT);
-    } else {
-        drawFloorFrame(saverWindowState().layout, w.quads);
-    }
-    wglSwapLayerBuffers(w.context.deviceContext, WGL_SWAP_MAIN_PLANE);
-}
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    floorWindow.clearOnly = std::strstr(commandLine, "quads") == nullptr;
-    return runSaverWindow(instance);
+    FloorOpenGl openGl(std::strstr(commandLine, "quads") == nullptr);
+    return runSaverWindow(instance, openGl);
 }

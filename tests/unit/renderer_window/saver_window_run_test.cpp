@@ -1,6 +1,5 @@
-// The saver window driven in-process with stand-in OpenGL hooks: the order of the start-up
+// The saver window driven in-process with stand-in OpenGL work: the order of the start-up
 // calls, and the exit codes when no window can be had.
-#include "renderer_hooks_win32.h"
 #include "renderer_settings.h"
 #include "saver_window_win32.h"
 
@@ -23,38 +22,41 @@ struct HookRecord {
     std::string titleAtInit;
     int priorityAtInit = 0;
     int trailLengthAtInit = 0;
+    bool rendererReadyAtShutdown = true;
 };
 
 HookRecord hooks;
 // The frame count as the test's other thread may read it while the saver draws.
 std::atomic<int> framesDrawn{0};
 
-}  // namespace
+class StandInOpenGl final : public SaverOpenGl {
+public:
+    bool initOpenGL(HWND hwnd, const SaverWindowState&) override {
+        ++hooks.initCalls;
+        char title[64] = {};
+        GetWindowTextA(hwnd, title, sizeof title);
+        hooks.titleAtInit = title;
+        hooks.priorityAtInit = GetThreadPriority(GetCurrentThread());
+        hooks.trailLengthAtInit = rendererSettings().trailLength;
+        return hooks.initSucceeds;
+    }
 
-bool initOpenGL(HWND hwnd) {
-    ++hooks.initCalls;
-    char title[64] = {};
-    GetWindowTextA(hwnd, title, sizeof title);
-    hooks.titleAtInit = title;
-    hooks.priorityAtInit = GetThreadPriority(GetCurrentThread());
-    hooks.trailLengthAtInit = rendererSettings().trailLength;
-    return hooks.initSucceeds;
-}
+    void shutdownOpenGL(HWND, const SaverWindowState& window) override {
+        ++hooks.shutdownCalls;
+        hooks.rendererReadyAtShutdown = window.rendererReady;
+    }
 
-void shutdownOpenGL(HWND) { ++hooks.shutdownCalls; }
+    bool relayoutOpenGL(const SaverWindowState&) override { return true; }
 
-bool relayoutOpenGL(HWND) { return true; }
+    void askForSwapInterval(int) override {}
 
-void askForSwapInterval(int) {}
-
-void drawFrame() {
-    ++hooks.frames;
-    ++framesDrawn;
-    if (hooks.initCalls == 0) ++hooks.framesBeforeInit;
-    if (hooks.shutdownCalls > 0) ++hooks.framesAfterShutdown;
-}
-
-namespace {
+    void drawFrame() override {
+        ++hooks.frames;
+        ++framesDrawn;
+        if (hooks.initCalls == 0) ++hooks.framesBeforeInit;
+        if (hooks.shutdownCalls > 0) ++hooks.framesAfterShutdown;
+    }
+};
 
 HINSTANCE thisProgram() { return GetModuleHandleA(nullptr); }
 
@@ -63,10 +65,13 @@ protected:
     void SetUp() override {
         hooks = HookRecord{};
         framesDrawn = 0;
-        saverWindowState() = SaverWindowState{};
         SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
     }
     void TearDown() override { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL); }
+
+    int runSaver() { return runSaverWindow(thisProgram(), openGl); }
+
+    StandInOpenGl openGl;
 };
 
 // Refuses every window creation on this thread while it exists.
@@ -104,7 +109,7 @@ TEST_F(SaverWindowRun, StartsInOrderDrawsOnlyWhileReadyAndEndsWithZeroOnAKey) {
         for (int i = 0; i < 2000 && framesDrawn == 0; ++i) Sleep(5);
         if (window) PostMessageA(window, WM_KEYDOWN, 'A', 1);
     });
-    int code = runSaverWindow(thisProgram());
+    int code = runSaver();
     user.join();
     EXPECT_EQ(code, 0);
     EXPECT_EQ(hooks.initCalls, 1);
@@ -115,7 +120,7 @@ TEST_F(SaverWindowRun, StartsInOrderDrawsOnlyWhileReadyAndEndsWithZeroOnAKey) {
     EXPECT_GT(hooks.frames, 0);
     EXPECT_EQ(hooks.framesBeforeInit, 0);
     EXPECT_EQ(hooks.framesAfterShutdown, 0);
-    EXPECT_FALSE(saverWindowState().rendererReady);
+    EXPECT_FALSE(hooks.rendererReadyAtShutdown);
     // The class went with the run, so a later run can register it again.
     WNDCLASSA probe{};
     EXPECT_FALSE(GetClassInfoA(thisProgram(), kSaverClassName, &probe));
@@ -127,7 +132,7 @@ TEST_F(SaverWindowRun, ClassThatCannotBeRegisteredEndsWithANonZeroCode) {
     taken.hInstance = thisProgram();
     taken.lpszClassName = kSaverClassName;
     ASSERT_TRUE(RegisterClassA(&taken));
-    int code = runSaverWindow(thisProgram());
+    int code = runSaver();
     UnregisterClassA(kSaverClassName, thisProgram());
     EXPECT_EQ(code, kExitClassNotRegistered);
     EXPECT_EQ(hooks.initCalls, 0);
@@ -138,7 +143,7 @@ TEST_F(SaverWindowRun, WindowThatCannotBeCreatedEndsWithANonZeroCode) {
     {
         WindowCreationBlocker blocker;
         ASSERT_TRUE(blocker.active());
-        code = runSaverWindow(thisProgram());
+        code = runSaver();
     }
     EXPECT_EQ(code, kExitWindowNotCreated);
     EXPECT_EQ(hooks.initCalls, 0);
@@ -146,7 +151,7 @@ TEST_F(SaverWindowRun, WindowThatCannotBeCreatedEndsWithANonZeroCode) {
 
 TEST_F(SaverWindowRun, AnimationThatCannotBeBuiltEndsWithANonZeroCodeAndReleasesOpenGL) {
     hooks.initSucceeds = false;
-    int code = runSaverWindow(thisProgram());
+    int code = runSaver();
     EXPECT_EQ(code, kExitRendererNotStarted);
     EXPECT_EQ(hooks.initCalls, 1);
     EXPECT_EQ(hooks.shutdownCalls, 1);
