@@ -5,12 +5,6 @@
 
 namespace {
 
-// The GUIDs are spelled out here: the headers' declarations need an import library for them.
-constexpr GUID kSessionDisplayStatus = {
-    0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}};
-constexpr GUID kMonitorPowerOn = {
-    0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
-
 using RegisterProc = HPOWERNOTIFY(WINAPI*)(HANDLE, LPCGUID, DWORD);
 using UnregisterProc = BOOL(WINAPI*)(HPOWERNOTIFY);
 

@@ -9,6 +9,14 @@
 #include <cstdint>
 #include <utility>
 
+// The settings that tell the display's state: the session's display (Windows 8 and later) and
+// the monitor's power (Vista and 7). Spelled out here: the headers' declarations need an
+// import library.
+inline constexpr GUID kSessionDisplayStatus = {
+    0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}};
+inline constexpr GUID kMonitorPowerOn = {
+    0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
+
 // The window's registrations for the display's power settings. Where the system has no such
 // notifications, nothing is registered, none arrives and the display counts as on throughout.
 class DisplayPowerNotifications {

@@ -5,7 +5,7 @@
 #   - frames per second and CPU use on a small virtual screen (320x240 Xvfb, no vertical sync),
 #     beside the renderer's window and loop drawing only a clear, and drawing the floor;
 #   - while the display is off (its notification delivered inside the renderer, which Wine never
-#     does itself, by tests/e2e/renderer/display_power_switch), at 320x240 and 1920x1080 beside
+#     does itself, by bench/renderer_window/display_power_switch), at 320x240 and 1920x1080 beside
 #     the same renderer with the display on: frames, CPU and each thread's wakeups (voluntary
 #     context switches); the time from "on" to the next frame, the median of 10; and a night's
 #     CPU seconds, 15 minutes on and 8 hours off;

@@ -9,6 +9,7 @@
 // interrupted by a signal wherever it is, and a renderer interrupted inside the C library's
 // allocator deadlocked there (about one run in ten).
 #include "display_power_probe.h"
+#include "display_power_win32.h"
 
 #include <windows.h>
 
@@ -77,10 +78,6 @@ HWND saverWindowOfThisProcess() {
     return nullptr;
 }
 
-constexpr GUID kSessionDisplayStatus = {
-    0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}};
-constexpr GUID kMonitorPowerOn = {
-    0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
 // Any other setting: the power scheme's own.
 constexpr GUID kPowerSchemePersonality = {
     0x245d8541, 0x3943, 0x4422, {0xb0, 0x25, 0x13, 0xa7, 0x84, 0xf6, 0x79, 0xb7}};
