@@ -1,4 +1,5 @@
 // Fills the renderer's fixed settings and gives the window the title the front end watches.
+#include "program_contract.h"
 #include "renderer_hooks_win32.h"
 #include "renderer_settings.h"
 

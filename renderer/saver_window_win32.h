@@ -5,6 +5,7 @@
 #include "close_rules.h"
 #include "display_power_win32.h"
 #include "frame_pacer.h"
+#include "program_contract.h"
 #include "view_layout.h"
 
 #include <windows.h>
@@ -26,7 +27,6 @@ struct SaverWindowState {
 
 SaverWindowState& saverWindowState();
 
-inline constexpr const char* kSaverClassName = "WindowsScreenSaverClass";
 // The title of the window while it is being created; WM_CREATE renames it. A window of the
 // class still carrying this title belongs to a saver that has not started yet.
 inline constexpr const char* kSaverCreationTitle = "Screensaver";

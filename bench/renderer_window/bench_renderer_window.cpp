@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "program_contract.h"
+
 namespace {
 
 double nowMs() {
@@ -33,8 +35,8 @@ std::string thisDirectory() {
 std::string findRenderer() {
     std::string dir = thisDirectory();
     for (int up = 0; up < 5; ++up) {
-        for (const char* candidate : {"\\Corvessa.dll", "\\bin\\Corvessa.dll"})
-            if (fileExists(dir + candidate)) return dir + candidate;
+        for (const char* folder : {"\\", "\\bin\\"})
+            if (fileExists(dir + folder + kRendererFileName)) return dir + folder + kRendererFileName;
         dir = directoryOf(dir);
     }
     return {};
@@ -154,9 +156,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
-    std::vector<Contender> contenders = {{renderer, "Vantrel_VC", {}}, {bare, "Corvessa bare window", {}}};
+    std::vector<Contender> contenders = {{renderer, kRendererWindowTitle, {}}, {bare, "Corvessa bare window", {}}};
     const bool withOld = !before.empty();
-    if (withOld) contenders.push_back({before, "Vantrel_VC", {}});
+    if (withOld) contenders.push_back({before, kRendererWindowTitle, {}});
     measureInTurns(contenders, runs);
     const Figures saver = figuresOf(contenders[0]);
     const Figures floor = figuresOf(contenders[1]);

@@ -10,6 +10,8 @@
 // allocator deadlocked there (about one run in ten).
 #include "display_power_probe.h"
 
+#include "program_contract.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -69,7 +71,7 @@ bool countSwaps() {
 
 HWND saverWindowOfThisProcess() {
     HWND window = nullptr;
-    while ((window = FindWindowExA(nullptr, window, "WindowsScreenSaverClass", nullptr))) {
+    while ((window = FindWindowExA(nullptr, window, kRendererWindowClass, nullptr))) {
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
         if (process == GetCurrentProcessId()) return window;
