@@ -37,7 +37,7 @@ for b in $(find build/native/bench -type f -executable -name 'bench_*' | sort); 
 done
 source tests/harness/wine-env.sh "$PWD/$state"
 trap 'corvessa_set_dpi default; tests/harness/session.sh stop "$state" >/dev/null; rm -rf "$work"' EXIT
-for b in $(find build/win64/bench -type f -name 'bench_*.exe' | sort); do
+for b in $(find build/win64/bin -maxdepth 1 -type f -name 'bench_*.exe' | sort); do
     echo "=== $b (under Wine)"
     if [ "$(basename "$b")" = bench_renderer_window.exe ]; then
         tests/harness/wine-run.sh "$b" "${before_window[@]}"
@@ -47,7 +47,7 @@ for b in $(find build/win64/bench -type f -name 'bench_*.exe' | sort); do
 done
 # The front end's dialog and button again at 150 % display scaling.
 corvessa_set_dpi 144
-for b in build/win64/bench/settings/bench_settings_dialog.exe build/win64/bench/controls/bench_command_face.exe; do
+for b in build/win64/bin/bench_settings_dialog.exe build/win64/bin/bench_command_face.exe; do
     echo "=== $b (under Wine, 144 dpi)"; tests/harness/wine-run.sh "$b"
 done
 corvessa_set_dpi default

@@ -92,7 +92,7 @@ warm_up "$state"
 printf '%-12s %-26s %s\n' renderer "320x240 Xvfb, ${seconds} s" "CPU (share of one core)"
 # Beside the renderers, the same window, loop and pacing with the floor's drawing: only a clear
 # and the swap, and the floor's veil and 400 quads (bench/animation/paced_floor_win32.cpp).
-floor=$root/build/win64/bench/animation/paced_floor.exe
+floor=$root/build/win64/bin/paced_floor.exe
 pace_of() {  # name, program and its arguments
     local name=$1 log=$work/small-$RANDOM.log cpu fps
     shift

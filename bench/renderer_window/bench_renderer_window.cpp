@@ -31,17 +31,6 @@ std::string thisDirectory() {
     return directoryOf(path);
 }
 
-// Corvessa.dll lies in the build's bin folder, some levels above this benchmark.
-std::string findRenderer() {
-    std::string dir = thisDirectory();
-    for (int up = 0; up < 5; ++up) {
-        for (const char* folder : {"\\", "\\bin\\"})
-            if (fileExists(dir + folder + kRendererFileName)) return dir + folder + kRendererFileName;
-        dir = directoryOf(dir);
-    }
-    return {};
-}
-
 void pressEscape() {
     INPUT keys[2]{};
     keys[0].type = keys[1].type = INPUT_KEYBOARD;
@@ -149,9 +138,10 @@ void printRow(const char* what, double saver, double floor, const double* before
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const std::string before = argc > 3 && std::string(argv[2]) == "--before" ? argv[3] : "";
-    std::string renderer = findRenderer();
-    std::string bare = thisDirectory() + "\\bare_window.exe";
-    if (renderer.empty() || !fileExists(bare) || (!before.empty() && !fileExists(before))) {
+    // The build puts the renderer and the bare window beside this benchmark, in bin/.
+    const std::string renderer = thisDirectory() + "\\" + kRendererFileName;
+    const std::string bare = thisDirectory() + "\\bare_window.exe";
+    if (!fileExists(renderer) || !fileExists(bare) || (!before.empty() && !fileExists(before))) {
         std::printf("renderer or bare_window.exe not found beside %s\n", thisDirectory().c_str());
         return 1;
     }
