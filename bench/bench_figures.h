@@ -9,13 +9,12 @@
 
 namespace bench {
 
-// <build>\bin, seen from a benchmark at <build>\bench\<subsystem>\bench_*.exe.
+// <build>\bin, where the build puts the benchmarks beside the programs they start.
 inline std::string binDir() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path);
-    for (int up = 0; up < 3; ++up) dir = dir.substr(0, dir.find_last_of('\\'));
-    return dir + "\\bin";
+    const std::string program(path);
+    return program.substr(0, program.find_last_of('\\'));
 }
 
 // The middle value; -1 for none.

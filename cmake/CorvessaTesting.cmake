@@ -56,6 +56,9 @@ function(corvessa_add_unit_tests name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} corvessa_options GTest::gmock GTest::gtest_main)
+    # Not in bin/: the tests write and delete files beside themselves (Corvessa.ini among them),
+    # which must not touch what a developer keeps beside the programs there.
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
     if(NOT WIN32)
         gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
     elseif(CORVESSA_RUNS_WINE)

@@ -24,6 +24,3 @@ RendererSettings fixedRendererSettings();
 
 // The one instance for the whole run, filled when the saver window is created.
 RendererSettings& rendererSettings();
-
-// The title by which the front end recognises the renderer's window.
-inline constexpr const char* kRendererWindowTitle = "Vantrel_VC";

@@ -38,14 +38,14 @@ WNDCLASSA saverWindowClass(HINSTANCE instance) {
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_RENDERER));
     wc.hCursor = nullptr;  // no class cursor: the saver hides the pointer itself
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = kSaverClassName;
+    wc.lpszClassName = kRendererWindowClass;
     return wc;
 }
 
 // A saver that is still being created carries the creation title; bring it forward instead
 // of starting a second one. A running renderer has been renamed and is not found.
 bool handOverToStartingSaver() {
-    HWND starting = FindWindowA(kSaverClassName, kSaverCreationTitle);
+    HWND starting = FindWindowA(kRendererWindowClass, kSaverCreationTitle);
     if (!starting || !IsWindow(starting)) return false;
     SetForegroundWindow(starting);
     return true;
@@ -81,7 +81,7 @@ int runSaverWindow(HINSTANCE instance, SaverOpenGl& openGl) {
     if (!registration.registered()) return kExitClassNotRegistered;
 
     stateBeingCreated = &state;
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, kSaverClassName, kSaverCreationTitle,
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, kRendererWindowClass, kSaverCreationTitle,
                                   WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left,
                                   r.top, r.width(), r.height(), nullptr, nullptr, instance, nullptr);
     stateBeingCreated = nullptr;

@@ -3,12 +3,12 @@
 // the loop in message_loop_win32.h; decisions about closing live in close_rules.h.
 #pragma once
 
+#include "program_contract.h"
 #include "saver_opengl_win32.h"
 #include "saver_window_state_win32.h"
 
 #include <windows.h>
 
-inline constexpr const char* kSaverClassName = "WindowsScreenSaverClass";
 // The title of the window while it is being created; WM_CREATE renames it. A window of the
 // class still carrying this title belongs to a saver that has not started yet.
 inline constexpr const char* kSaverCreationTitle = "Screensaver";

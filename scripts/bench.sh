@@ -5,28 +5,19 @@
 # the frame rates, the counts and the pace of that commit's renderer come beside today's, from
 # the same run. Prints figures; asserts nothing.
 #   bench.sh [--base REV]
-set -euo pipefail
-cd "$(dirname "$0")/.."
-base=()
-case ${1:-} in
---base) base=(--base "${2:?usage: bench.sh [--base REV]}") ;;
-"") ;;
-*) echo "usage: bench.sh [--base REV]" >&2; exit 2 ;;
-esac
+source "$(dirname "$0")/lib.sh"
+usage="bench.sh [--base REV]"
+read_base_option "$@"
+[ ${#options[@]} -eq 0 ] || usage_error
 scripts/install-deps.sh test
-for preset in native win64; do
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" -j "$(nproc)" >/dev/null
-done
-work=$(mktemp -d)
-state=build/win64/wine
-tests/harness/session.sh start "$state" >/dev/null
-trap 'tests/harness/session.sh stop "$state" >/dev/null; rm -rf "$work"' EXIT
+for preset in native win64; do build_preset_quietly "$preset"; done
+make_work_folder
+wine_session build/win64/wine
 before=() before_window=()
-if [ ${#base[@]} -gt 0 ]; then
-    echo "building the drawing and the renderer of ${base[1]} ..."
-    scripts/build-revision.sh "${base[1]}" "$work" native corvessa-frames
-    scripts/build-revision.sh "${base[1]}" "$work" win64 corvessa_renderer
+if [ -n "$base" ]; then
+    echo "building the drawing and the renderer of $base ..."
+    scripts/build-revision.sh "$base" "$work" native corvessa-frames
+    scripts/build-revision.sh "$base" "$work" win64 corvessa_renderer
     before=(--before "$work/build-native/tools/corvessa-frames")
     # Wine sees the Linux root as drive Z:.
     before_window=(15 --before "Z:$(echo "$work/build-win64/bin/Corvessa.dll" | tr / '\\')")
@@ -35,9 +26,8 @@ for b in $(find build/native/bench -type f -executable -name 'bench_*' | sort); 
     echo "=== $b"
     if [ "$(basename "$b")" = bench_animation_frames ]; then "$b" "${before[@]}"; else "$b"; fi
 done
-source tests/harness/wine-env.sh "$PWD/$state"
-trap 'corvessa_set_dpi default; tests/harness/session.sh stop "$state" >/dev/null; rm -rf "$work"' EXIT
-for b in $(find build/win64/bench -type f -name 'bench_*.exe' | sort); do
+at_exit 'corvessa_set_dpi default'
+for b in $(find build/win64/bin -maxdepth 1 -type f -name 'bench_*.exe' | sort); do
     echo "=== $b (under Wine)"
     if [ "$(basename "$b")" = bench_renderer_window.exe ]; then
         tests/harness/wine-run.sh "$b" "${before_window[@]}"
@@ -47,11 +37,11 @@ for b in $(find build/win64/bench -type f -name 'bench_*.exe' | sort); do
 done
 # The front end's dialog and button again at 150 % display scaling.
 corvessa_set_dpi 144
-for b in build/win64/bench/settings/bench_settings_dialog.exe build/win64/bench/controls/bench_command_face.exe; do
+for b in build/win64/bin/bench_settings_dialog.exe build/win64/bin/bench_command_face.exe; do
     echo "=== $b (under Wine, 144 dpi)"; tests/harness/wine-run.sh "$b"
 done
 corvessa_set_dpi default
 echo "=== the drawing's work per frame, counted (scripts/frame-instructions.sh)"
-scripts/frame-instructions.sh "${base[@]}"
+scripts/frame-instructions.sh ${base:+--base "$base"}
 echo "=== the renderer's pace under Wine, measured from outside (scripts/pace.sh)"
-scripts/pace.sh "${base[@]}"
+scripts/pace.sh ${base:+--base "$base"}

@@ -11,20 +11,14 @@
 # and the shaders compiled at the first draw cancel out (Mesa's shader cache is off, so that
 # both runs compile alike). 320x240, one monitor. Asserts nothing.
 #   frame-instructions.sh [--base REV]
-set -euo pipefail
-cd "$(dirname "$0")/.."
-base=
-case ${1:-} in
---base) base=${2:?usage: frame-instructions.sh [--base REV]} ;;
-"") ;;
-*) echo "usage: frame-instructions.sh [--base REV]" >&2; exit 2 ;;
-esac
+source "$(dirname "$0")/lib.sh"
+usage="frame-instructions.sh [--base REV]"
+read_base_option "$@"
+[ ${#options[@]} -eq 0 ] || usage_error
 scripts/install-deps.sh build >/dev/null
-cmake --preset native >/dev/null
-cmake --build --preset native -j "$(nproc)" --target corvessa-frames floor-frames >/dev/null
+build_preset_quietly native corvessa-frames floor-frames
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_folder
 programs=("renderer|renderViews*|build/native/tools/corvessa-frames --seed 1"
           "floor|*drawFloorFrame*|build/native/bench/animation/floor-frames --seed 7")
 if [ -n "$base" ]; then

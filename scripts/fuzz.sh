@@ -9,8 +9,7 @@
 # the time with -j 2, each target then having a core to itself while nothing else runs.
 # Exit status 1 when a target crashed or could not run.
 # Usage: scripts/fuzz.sh [-j jobs] [seconds]
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib.sh"
 parallel=1
 if [ "${1:-}" = -j ]; then
     parallel=${2:?usage: scripts/fuzz.sh [-j jobs] [seconds]}
@@ -18,8 +17,7 @@ if [ "${1:-}" = -j ]; then
 fi
 seconds=${1:-60}
 scripts/install-deps.sh fuzz
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
+build_preset fuzz
 
 out=build/fuzz
 export UBSAN_OPTIONS=print_stacktrace=1

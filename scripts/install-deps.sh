@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, only when some are missing.
 # Usage: install-deps.sh build|run|fuzz|test
-set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 what=${1:-test}
 
 build=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
@@ -48,8 +48,7 @@ mapfile -t missing < <(missing_of "${wanted[@]}")
 # The 32-bit half only where the kernel runs 32-bit programs: elsewhere wine32 is of no use,
 # and it comes after the rest so that nothing it does can spoil the 64-bit set-up.
 [ ${#wanted32[@]} -eq 0 ] && exit 0
-here=$(cd "$(dirname "$0")/.." && pwd)
-if ! why=$("$here/tests/harness/runs-32bit.sh"); then
+if ! why=$("$harness/runs-32bit.sh"); then
     echo "$why; the i686 build is built and linked, not run"
     exit 0
 fi

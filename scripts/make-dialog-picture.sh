@@ -5,17 +5,12 @@
 # caption buttons' font in the prefix (tests/harness/make-prefix.sh). The dialog shows a stored
 # music file.
 # Usage: make-dialog-picture.sh [folder]   (default docs/images)
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib.sh"
 pictures=${1:-docs/images}
 scripts/install-deps.sh run
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target corvessa_renderer corvessa_scr >/dev/null
+build_preset_quietly win64 corvessa_renderer corvessa_scr
 
-state=$PWD/build/win64/picture-wine
-tests/harness/session.sh start "$state" >/dev/null
-trap 'tests/harness/session.sh stop "$state" >/dev/null' EXIT
-source tests/harness/wine-env.sh "$state"
+wine_session build/win64/picture-wine
 
 # The programs in C:\Corvessa, with a music file in C:\Music, so that the picture shows paths a
 # user would have.

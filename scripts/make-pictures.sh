@@ -5,21 +5,20 @@
 #   resources/preview.jpg   152x112 baseline JPEG (JFIF, three components), the front end's
 #                           preview picture, drawn at four times the size and scaled down
 # Usage: make-pictures.sh [build-dir]   (default build/native, configured by the native preset)
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib.sh"
 build=${1:-build/native}
 seed=1
 frames=600
 
 if [ "$build" = build/native ]; then
     scripts/install-deps.sh build
-    cmake --preset native >/dev/null
+    build_preset_quietly native corvessa-frames
+else
+    cmake --build "$build" --target corvessa-frames >/dev/null
 fi
-cmake --build "$build" --target corvessa-frames >/dev/null
 tool=$build/tools/corvessa-frames
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_folder
 
 mkdir -p docs/images "$work/readme" "$work/preview"
 "$tool" --seed $seed --frames $frames --every $frames --size 960x540 --out "$work/readme"

@@ -2,19 +2,16 @@
 # Makes what users download from committed sources: both Windows builds configured afresh, the
 # two zips and the installer, gathered in build/release/ with their sizes and SHA-256 sums.
 # Refuses a working tree with changes, so that a release always matches a commit.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib.sh"
 if [ -n "$(git status --porcelain)" ]; then
     echo "The working tree has changes: commit or stash them first." >&2
     exit 1
 fi
 scripts/install-deps.sh build
 
-jobs=$(nproc)
 for preset in win32 win64; do
     echo "=== build $preset"
-    cmake --preset "$preset" --fresh >/dev/null
-    cmake --build --preset "$preset" -j "$jobs" --target package
+    build_preset --fresh "$preset" package
 done
 cmake --build --preset win64 --target installer
 

@@ -13,32 +13,24 @@
 #     dummy driver: 1280x720 beside 1024x768).
 # With --base REV the same figures for the renderer of that commit, built in a temporary folder,
 # in the same run. Usage: pace.sh [--base REV] [--seconds N]   (default 10 s)
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib.sh"
 root=$PWD
-base=
+usage="pace.sh [--base REV] [--seconds N]"
+read_base_option "$@"
 seconds=10
+set -- "${options[@]}"
 while [ $# -gt 0 ]; do
     case $1 in
-    --base) base=$2; shift 2 ;;
-    --seconds) seconds=$2; shift 2 ;;
-    *) echo "usage: pace.sh [--base REV] [--seconds N]" >&2; exit 2 ;;
+    --seconds) [ $# -ge 2 ] || usage_error; seconds=$2; shift 2 ;;
+    *) usage_error ;;
     esac
 done
 scripts/install-deps.sh test >/dev/null
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j 2 --target corvessa_renderer paced_floor \
-    display_power_switch display_power_probe >/dev/null
+build_preset_quietly win64 corvessa_renderer paced_floor display_power_switch display_power_probe
 
-work=$(mktemp -d)
+make_work_folder
 state=$work/xvfb
 monitors=$work/monitors
-cleanup() {
-    tests/harness/session.sh stop "$state" >/dev/null 2>&1 || true
-    tests/harness/monitors-session.sh stop "$monitors" >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 declare -A renderers=([current]=$root/build/win64/bin/Corvessa.dll)
 if [ -n "$base" ]; then
@@ -87,12 +79,12 @@ warm_up() {
     (source tests/harness/wine-env.sh "$1"; env $WINE_LOCALE "$WINELOADER" cmd /c exit >/dev/null 2>&1) || true
 }
 
-CORVESSA_SCREEN=320x240x24 CORVESSA_SOUND=0 tests/harness/session.sh start "$state" >/dev/null
+CORVESSA_SCREEN=320x240x24 CORVESSA_SOUND=0 wine_session "$state"
 warm_up "$state"
 printf '%-12s %-26s %s\n' renderer "320x240 Xvfb, ${seconds} s" "CPU (share of one core)"
 # Beside the renderers, the same window, loop and pacing with the floor's drawing: only a clear
 # and the swap, and the floor's veil and 400 quads (bench/animation/paced_floor_win32.cpp).
-floor=$root/build/win64/bench/animation/paced_floor.exe
+floor=$root/build/win64/bin/paced_floor.exe
 pace_of() {  # name, program and its arguments
     local name=$1 log=$work/small-$RANDOM.log cpu fps
     shift
@@ -182,17 +174,17 @@ dark_figures() {
 }
 
 for screen in 320x240 1920x1080; do
-    CORVESSA_SCREEN=${screen}x24 CORVESSA_SOUND=0 tests/harness/session.sh start "$state" >/dev/null
+    CORVESSA_SCREEN=${screen}x24 CORVESSA_SOUND=0 wine_session "$state"
     warm_up "$state"
     for name in "${!renderers[@]}"; do dark_figures "$state" "$screen" "${renderers[$name]}" "$name"; done
     tests/harness/session.sh stop "$state" >/dev/null
 done
 
-CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 tests/harness/session.sh start "$state" >/dev/null
+CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 wine_session "$state"
 first_frames "$state" "one monitor (1280x720)"
 tests/harness/session.sh stop "$state" >/dev/null
 
-if tests/harness/monitors-session.sh start "$monitors" 2 >/dev/null; then
+if wine_session --monitors 2 "$monitors"; then
     first_frames "$monitors" "two monitors (1280x720, 1024x768 left of it)"
 else
     echo "no two-monitor figures: the Xorg session did not start"

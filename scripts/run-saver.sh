@@ -8,8 +8,7 @@
 # screenshot shows them all, as X arranges them.
 # Usage: run-saver.sh [--win32] [--monitors 2|3] [seconds] [screenshot.png]
 #        (defaults: 8 s, build/<win64|win32>/saver-screenshot.png)
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib.sh"
 preset=win64
 monitors=1
 while [ $# -gt 0 ]; do
@@ -27,28 +26,23 @@ if [ $preset = win32 ] && ! why=$(tests/harness/runs-32bit.sh wine); then
     echo "$why: the 32-bit saver cannot run here" >&2
     exit 1
 fi
-cmake --preset $preset >/dev/null
-cmake --build --preset $preset -j "$(nproc)" --target corvessa_renderer corvessa_scr
+build_preset $preset corvessa_renderer corvessa_scr
 
 state=$PWD/build/$preset/run-wine
-here=$PWD/tests/harness
 bin=build/$preset/bin
 if [ "$monitors" != 1 ] || [ -z "${DISPLAY:-}" ]; then
     crop=()
     if [ "$monitors" != 1 ]; then
         # A session of its own on Xorg's dummy driver; it needs no display of yours.
         state=$PWD/build/$preset/run-wine-monitors
-        trap '"$here/monitors-session.sh" stop "$state" >/dev/null' EXIT
-        "$here/monitors-session.sh" start "$state" "$monitors" >/dev/null ||
+        wine_session --monitors "$monitors" "$state" ||
             { echo "the several-monitor session did not start: $(cat "$state/skipped" 2>/dev/null)" >&2; exit 1; }
         # The X root holds every monitor, the left one at x 0; only the monitors' bounding box.
         if [ "$monitors" = 2 ]; then crop=(-crop 2304x768+0+0 +repage); else crop=(-crop 2304x1368+0+0 +repage); fi
     else
         # The tests' own session: prefix, virtual display and Wine server, all ended afterwards.
-        trap '"$here/session.sh" stop "$state" >/dev/null' EXIT
-        CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 "$here/session.sh" start "$state" >/dev/null
+        CORVESSA_SCREEN=1280x720x24 CORVESSA_SOUND=0 wine_session "$state"
     fi
-    source "$here/wine-env.sh" "$state"
     env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s >/dev/null 2>&1 &
     saver=$!
     sleep "$seconds"
@@ -59,10 +53,10 @@ if [ "$monitors" != 1 ] || [ -z "${DISPLAY:-}" ]; then
     wait "$saver" || true
 else
     mkdir -p "$state"
-    source "$here/wine-env.sh" "$state"
-    source "$here/make-prefix.sh"
+    source "$harness/wine-env.sh" "$state"
+    source "$harness/make-prefix.sh"
     corvessa_make_prefix
-    trap '"$WINESERVER" -k 2>/dev/null || true' EXIT
+    at_exit '"$WINESERVER" -k 2>/dev/null'
     echo "Corvessa runs on $DISPLAY: move the mouse or press a key to end it."
     env $WINE_LOCALE "$WINELOADER" "$bin/Corvessa.scr" /s
 fi

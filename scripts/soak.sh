@@ -3,15 +3,13 @@
 # seeds, without drawing. Prints per seed the largest coordinate seen, how often the range guard
 # fired, and whether a NaN or an infinity outlived one lap of a trail; exit status 1 if one did.
 # Usage: scripts/soak.sh [frames] [seed...]
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib.sh"
 frames=${1:-10000000}
 shift || true
 seeds=("$@")
 [ ${#seeds[@]} -gt 0 ] || seeds=(1 2 3 4 20240601)
 scripts/install-deps.sh build
-cmake --preset native >/dev/null
-cmake --build --preset native -j "$(nproc)" --target corvessa-soak >/dev/null
+build_preset_quietly native corvessa-soak
 status=0
 for seed in "${seeds[@]}"; do
     start=$EPOCHREALTIME

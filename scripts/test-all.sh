@@ -4,16 +4,13 @@
 # Wine in Xvfb), then a short smoke of every fuzz target. The i686 tests run where this machine
 # runs 32-bit code and report themselves skipped elsewhere; the last lines say which builds'
 # tests ran.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib.sh"
 scripts/install-deps.sh test
 
-jobs=$(nproc)
 for preset in native native-sanitize win64 win32; do
     echo "=== build $preset"
     start=$SECONDS
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" -j "$jobs"
+    build_preset "$preset"
     echo "=== build $preset: $((SECONDS - start)) s"
 done
 # The zips and the installer, which carries both Windows builds; the x86_64 set tests them.

@@ -6,14 +6,10 @@
 # Prints figures; exit status 1 when a trial saw what must never happen.
 # Usage: scripts/trials.sh [trial[=count] ...]
 #   trials: saver-cycles, renderer-kills, settings-open-cancel, settings-gdi-handles
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib.sh"
 scripts/install-deps.sh test
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target fault_trials >/dev/null
-state=build/win64/trials
-tests/harness/session.sh start "$state" >/dev/null
-trap 'tests/harness/session.sh stop "$state" >/dev/null' EXIT
+build_preset_quietly win64 fault_trials
+wine_session build/win64/trials
 # Wine's sound driver reports the MIDI sequencer this machine lacks; that is not the trials' news.
-CORVESSA_WINE_STATE=$PWD/$state tests/harness/wine-run.sh build/win64/bin/fault_trials.exe "$@" |
+tests/harness/wine-run.sh build/win64/bin/fault_trials.exe "$@" |
     tr -d '\r' | grep -v '^ALSA lib .*snd_seq'

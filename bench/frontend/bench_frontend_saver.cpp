@@ -12,6 +12,7 @@
 
 #include "bench_figures.h"
 #include "process.h"
+#include "program_contract.h"
 #include "windows_probe.h"
 
 namespace {
@@ -40,7 +41,7 @@ bool measure(const std::string& command, const std::string& folder, bool through
     const double start = e2e::nowMs();
     if (!started.start(command, folder)) return false;
     HWND renderer = nullptr;
-    while (!(renderer = FindWindowA(nullptr, "Vantrel_VC"))) {
+    while (!(renderer = FindWindowA(nullptr, kRendererWindowTitle))) {
         if (e2e::nowMs() - start > 20000) return false;
         Sleep(1);
     }
@@ -50,7 +51,7 @@ bool measure(const std::string& command, const std::string& folder, bool through
     SetForegroundWindow(renderer);
     const double pressed = e2e::nowMs();
     sendKey(VK_SPACE, false);
-    while (FindWindowA(nullptr, "Vantrel_VC")) Sleep(1);
+    while (FindWindowA(nullptr, kRendererWindowTitle)) Sleep(1);
     const double windowGone = e2e::nowMs();
     if (rendererProcess) {
         WaitForSingleObject(rendererProcess, 10000);
@@ -68,14 +69,14 @@ bool measure(const std::string& command, const std::string& folder, bool through
 bool compare(const std::string& bin, const char* label, const std::string& renderer) {
     const std::string folder = bin + "\\bench-frontend";
     CreateDirectoryA(folder.c_str(), nullptr);
-    CopyFileA((bin + "\\Corvessa.scr").c_str(), (folder + "\\Corvessa.scr").c_str(), FALSE);
-    if (!CopyFileA(renderer.c_str(), (folder + "\\Corvessa.dll").c_str(), FALSE)) return false;
+    CopyFileA(e2e::inFolder(bin, kFrontEndFileName).c_str(), e2e::inFolder(folder, kFrontEndFileName).c_str(), FALSE);
+    if (!CopyFileA(renderer.c_str(), e2e::inFolder(folder, kRendererFileName).c_str(), FALSE)) return false;
     DeleteFileA((folder + "\\stand_in.txt").c_str());
 
     Timings saver, floor;
     for (int run = 0; run < kRuns; ++run) {
-        if (!measure("\"" + folder + "\\Corvessa.scr\" /s", folder, true, saver) ||
-            !measure("\"" + folder + "\\Corvessa.dll\"", folder, false, floor)) {
+        if (!measure("\"" + e2e::inFolder(folder, kFrontEndFileName) + "\" /s", folder, true, saver) ||
+            !measure("\"" + e2e::inFolder(folder, kRendererFileName) + "\"", folder, false, floor)) {
             std::printf("%s: run %d failed: is the Wine session up and everything built?\n", label, run);
             return false;
         }
@@ -95,6 +96,6 @@ bool compare(const std::string& bin, const char* label, const std::string& rende
 int main() {
     const std::string bin = bench::binDir();
     const bool standIn = compare(bin, "the stand-in renderer (a bare window program)", bin + "\\stand_in_renderer.exe");
-    const bool real = compare(bin, "the real renderer", bin + "\\Corvessa.dll");
+    const bool real = compare(bin, "the real renderer", e2e::inFolder(bin, kRendererFileName));
     return standIn && real ? 0 : 1;
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "program_contract.h"
+
 namespace {
 
 double nowMs() {
@@ -27,17 +29,6 @@ std::string thisDirectory() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     return directoryOf(path);
-}
-
-// Corvessa.dll lies in the build's bin folder, some levels above this benchmark.
-std::string findRenderer() {
-    std::string dir = thisDirectory();
-    for (int up = 0; up < 5; ++up) {
-        for (const char* candidate : {"\\Corvessa.dll", "\\bin\\Corvessa.dll"})
-            if (fileExists(dir + candidate)) return dir + candidate;
-        dir = directoryOf(dir);
-    }
-    return {};
 }
 
 void pressEscape() {
@@ -147,16 +138,17 @@ void printRow(const char* what, double saver, double floor, const double* before
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const std::string before = argc > 3 && std::string(argv[2]) == "--before" ? argv[3] : "";
-    std::string renderer = findRenderer();
-    std::string bare = thisDirectory() + "\\bare_window.exe";
-    if (renderer.empty() || !fileExists(bare) || (!before.empty() && !fileExists(before))) {
+    // The build puts the renderer and the bare window beside this benchmark, in bin/.
+    const std::string renderer = thisDirectory() + "\\" + kRendererFileName;
+    const std::string bare = thisDirectory() + "\\bare_window.exe";
+    if (!fileExists(renderer) || !fileExists(bare) || (!before.empty() && !fileExists(before))) {
         std::printf("renderer or bare_window.exe not found beside %s\n", thisDirectory().c_str());
         return 1;
     }
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
-    std::vector<Contender> contenders = {{renderer, "Vantrel_VC", {}}, {bare, "Corvessa bare window", {}}};
+    std::vector<Contender> contenders = {{renderer, kRendererWindowTitle, {}}, {bare, "Corvessa bare window", {}}};
     const bool withOld = !before.empty();
-    if (withOld) contenders.push_back({before, "Vantrel_VC", {}});
+    if (withOld) contenders.push_back({before, kRendererWindowTitle, {}});
     measureInTurns(contenders, runs);
     const Figures saver = figuresOf(contenders[0]);
     const Figures floor = figuresOf(contenders[1]);

@@ -1,5 +1,5 @@
 // The display-power probe from the command line, for scripts/pace.sh: loads it into the
-// running renderer (the window titled Vantrel_VC) and
+// running renderer (the window with the renderer's title) and
 //   display_power_switch off|on|dimmed   sends that notification of the session's display
 //   display_power_switch frames          prints the frames presented since the probe came
 //   display_power_switch first-frame     prints the milliseconds from the last notification to
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: display_power_switch off|on|dimmed|frames|first-frame\n");
         return 2;
     }
-    const HWND window = FindWindowA(e2e::kRendererClass, e2e::kRendererTitle);
+    const HWND window = FindWindowA(kRendererWindowClass, kRendererWindowTitle);
     if (window) e2e::waitUntilIdle(window, 10000);
     e2e::DisplayPowerProbe probe(window);
     if (!probe.ready()) {

@@ -11,6 +11,7 @@
 
 #include "bench_figures.h"
 #include "process.h"
+#include "program_contract.h"
 
 namespace {
 
@@ -60,12 +61,12 @@ int main() {
     const std::string bin = bench::binDir();
     const std::string folder = bin + "\\bench-settings";
     CreateDirectoryA(folder.c_str(), nullptr);
-    CopyFileA((bin + "\\Corvessa.scr").c_str(), (folder + "\\Corvessa.scr").c_str(), FALSE);
-    CopyFileA((bin + "\\Corvessa.dll").c_str(), (folder + "\\Corvessa.dll").c_str(), FALSE);
+    for (const char* program : {kFrontEndFileName, kRendererFileName})
+        CopyFileA(e2e::inFolder(bin, program).c_str(), e2e::inFolder(folder, program).c_str(), FALSE);
 
     std::vector<double> dialog, floor;
     for (int run = 0; run < kRuns; ++run) {
-        const double opened = timeToVisible("\"" + folder + "\\Corvessa.scr\" /c", folder, "<Corvessa>");
+        const double opened = timeToVisible("\"" + e2e::inFolder(folder, kFrontEndFileName) + "\" /c", folder, "<Corvessa>");
         const double bare = timeToVisible("\"" + bin + "\\bare_dialog.exe\"", bin, "Corvessa bare dialog");
         if (opened < 0 || bare < 0) {
             std::printf("run %d failed: is the Wine session up and everything built?\n", run);

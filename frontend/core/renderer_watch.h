@@ -1,6 +1,6 @@
 // When the saver ends: the decision behind the saver form's 50 ms renderer watch.
 //
-// The saver lives while a window titled "Vantrel_VC" exists, whoever owns it. Once none exists
+// The saver lives while a window with the renderer's title exists, whoever owns it. Once none exists
 // it ends if the renderer's window had been seen before, if the renderer process it started has
 // ended (or never started), or if the start-up limit has passed without any such window: a
 // renderer that has not yet made its window at the first tick is not taken for a gone one.
@@ -9,7 +9,7 @@
 #include <cstdint>
 
 struct WatchObservation {
-    bool rendererWindowExists = false;  // a window titled "Vantrel_VC", of any process
+    bool rendererWindowExists = false;  // a window with the renderer's title, of any process
     bool rendererProcessEnded = false;  // the started process has ended, or could not start
     std::uint64_t elapsedMs = 0;        // since the renderer was started
 };

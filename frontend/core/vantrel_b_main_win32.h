@@ -10,9 +10,6 @@
 // The one message the front end shows: the renderer is not beside it (CP932 in the program).
 inline constexpr const char* kRendererMissingText = "Corvessa.dll が Corvessa.scr と同じﾌｫﾙﾀﾞに見つかりません！";
 
-// The renderer's window, which the saver form watches for.
-inline constexpr const char* kRendererWindowTitle = "Vantrel_VC";
-
 // Decides the mode and opens its window, or ends the process.
 void Main();
 

@@ -5,6 +5,7 @@
 #include "forms_app.h"
 #include "music_settings.h"
 #include "music_type.h"
+#include "program_contract.h"
 #include "vantrel_b_main_win32.h"
 #include "vantrel_b_settings_file_win32.h"
 #include "vantrel_bgm.h"

@@ -15,6 +15,7 @@
 
 #include "corvessa_version.h"
 #include "process.h"
+#include "program_contract.h"
 #include "windows_probe.h"
 
 namespace {
@@ -193,16 +194,16 @@ std::string shortcutCommand(const std::string& path) {
 void expectInstalled() {
     const std::string dir = installDir();
     std::vector<std::string> files = filesIn(dir);
-    files.erase(std::remove(files.begin(), files.end(), "Corvessa.ini"), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"Corvessa.dll", "Corvessa.scr", "LICENSE", "README.txt",
+    files.erase(std::remove(files.begin(), files.end(), kSettingsFileName), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{kRendererFileName, kFrontEndFileName, "LICENSE", "README.txt",
                                                "Uninstall.exe"}));
-    for (const char* program : {"\\Corvessa.scr", "\\Corvessa.dll"}) {
+    for (const char* program : {kFrontEndFileName, kRendererFileName}) {
         DWORD type = 0;
-        EXPECT_TRUE(GetBinaryTypeA((dir + program).c_str(), &type) && type == SCS_64BIT_BINARY)
+        EXPECT_TRUE(GetBinaryTypeA(e2e::inFolder(dir, program).c_str(), &type) && type == SCS_64BIT_BINARY)
             << program << ": a 64-bit system gets the 64-bit programs";
     }
     char shortPath[MAX_PATH] = {};
-    GetShortPathNameA((dir + "\\Corvessa.scr").c_str(), shortPath, MAX_PATH);
+    GetShortPathNameA(e2e::inFolder(dir, kFrontEndFileName).c_str(), shortPath, MAX_PATH);
     EXPECT_EQ(userValue(kDesktopKey, "SCRNSAVE.EXE"), std::string(shortPath));
     EXPECT_EQ(saverActiveInNewProcess(), std::optional<DWORD>(TRUE)) << "the saver is not on";
     EXPECT_EQ(userValue(kDesktopKey, "ScreenSaveActive"), "1");
@@ -223,10 +224,10 @@ void expectSaverStartsFromTheValue() {
     ASSERT_TRUE(value);
     e2e::Process saver;
     ASSERT_TRUE(saver.start(*value + " /s"));
-    EXPECT_NE(e2e::waitForWindow("Vantrel_VC", 30000, "WindowsScreenSaverClass"), nullptr)
+    EXPECT_NE(e2e::waitForWindow(kRendererWindowTitle, 30000, kRendererWindowClass), nullptr)
         << "the installed saver showed no renderer window";
     saver.kill();
-    EXPECT_TRUE(e2e::waitForNoWindow("Vantrel_VC", 10000));
+    EXPECT_TRUE(e2e::waitForNoWindow(kRendererWindowTitle, 10000));
 }
 
 }  // namespace
@@ -237,7 +238,7 @@ TEST(Installer, SilentInstallRunsTheSaverKeepsItsSettingsAndUninstallsCleanly) {
     expectInstalled();
     expectSaverStartsFromTheValue();
 
-    const std::string ini = installDir() + "\\Corvessa.ini";
+    const std::string ini = e2e::inFolder(installDir(), kSettingsFileName);
     std::ofstream(ini, std::ios::binary) << kSettings;
     ASSERT_NO_FATAL_FAILURE(chooseNoSaver());
     ASSERT_NO_FATAL_FAILURE(silentInstall());
@@ -249,7 +250,7 @@ TEST(Installer, SilentInstallRunsTheSaverKeepsItsSettingsAndUninstallsCleanly) {
     CharUpperA(value.data());
     ASSERT_NO_FATAL_FAILURE(setUserValue(kDesktopKey, "SCRNSAVE.EXE", value));
     ASSERT_NO_FATAL_FAILURE(silentUninstall());
-    EXPECT_EQ(filesIn(installDir()), std::vector<std::string>{"Corvessa.ini"});
+    EXPECT_EQ(filesIn(installDir()), std::vector<std::string>{kSettingsFileName});
     EXPECT_EQ(e2e::fileBytes(ini), kSettings);
     EXPECT_EQ(userValue(kDesktopKey, "SCRNSAVE.EXE"), std::nullopt);
     EXPECT_EQ(saverActiveInNewProcess(), std::optional<DWORD>(FALSE)) << "the saver is still on";
@@ -262,12 +263,12 @@ TEST(Installer, SilentInstallRunsTheSaverKeepsItsSettingsAndUninstallsCleanly) {
 
 TEST(Installer, UninstallLeavesAnotherChosenSaverAndRemovesTheSettingsWhenAsked) {
     ASSERT_NO_FATAL_FAILURE(silentInstall());
-    std::ofstream(installDir() + "\\Corvessa.ini", std::ios::binary) << kSettings;
+    std::ofstream(e2e::inFolder(installDir(), kSettingsFileName), std::ios::binary) << kSettings;
     // Since then the user has chosen another copy of the same name, in another folder.
     const std::string otherDir = "C:\\other-savers";
-    const std::string otherSaver = otherDir + "\\Corvessa.scr";
+    const std::string otherSaver = e2e::inFolder(otherDir, kFrontEndFileName);
     CreateDirectoryA(otherDir.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA((installDir() + "\\Corvessa.scr").c_str(), otherSaver.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(e2e::inFolder(installDir(), kFrontEndFileName).c_str(), otherSaver.c_str(), FALSE));
     ASSERT_NO_FATAL_FAILURE(setUserValue(kDesktopKey, "SCRNSAVE.EXE", otherSaver));
 
     ASSERT_NO_FATAL_FAILURE(silentUninstall(" /REMOVESETTINGS"));

@@ -9,6 +9,7 @@
 
 #include "corvessa_version.h"
 #include "process.h"
+#include "program_contract.h"
 
 namespace {
 
@@ -58,10 +59,10 @@ TEST(VersionResources, BothProgramsCarryTheProjectVersionAndTheirOwnNames) {
         const char* file;
         const char* description;
     };
-    for (const Program& program : {Program{"Corvessa.scr", "Corvessa (ScreenSaver)"},
-                                   Program{"Corvessa.dll", "Corvessa renderer"}}) {
+    for (const Program& program : {Program{kFrontEndFileName, "Corvessa (ScreenSaver)"},
+                                   Program{kRendererFileName, "Corvessa renderer"}}) {
         SCOPED_TRACE(program.file);
-        const VersionResource resource(e2e::programDir() + "\\" + program.file);
+        const VersionResource resource(e2e::inFolder(e2e::programDir(), program.file));
         ASSERT_TRUE(resource.found());
         EXPECT_EQ(resource.fixedVersion(false), version);
         EXPECT_EQ(resource.fixedVersion(true), version);
@@ -75,7 +76,7 @@ TEST(VersionResources, BothProgramsCarryTheProjectVersionAndTheirOwnNames) {
 }
 
 TEST(VersionResources, TheSaverIsListedAsCorvessa) {
-    HMODULE saver = LoadLibraryExA((e2e::programDir() + "\\Corvessa.scr").c_str(), nullptr,
+    HMODULE saver = LoadLibraryExA(e2e::inFolder(e2e::programDir(), kFrontEndFileName).c_str(), nullptr,
                                    LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(saver, nullptr);
     char name[64] = {};

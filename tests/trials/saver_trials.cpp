@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "frontend_scenario.h"
+#include "program_contract.h"
 #include "saver_run.h"
 #include "sound_recording.h"
 #include "test_media.h"
@@ -14,7 +15,6 @@
 namespace trials {
 namespace {
 
-constexpr const char kRendererTitle[] = "Vantrel_VC";
 constexpr const char kSaverFormTitle[] = "Vantrel_Main";
 
 // One started saver: the front end, its hidden form and the renderer's window.
@@ -26,7 +26,7 @@ struct StartedSaver {
     bool start(const std::string& folder, Timings& toWindow) {
         const double begun = e2e::nowMs();
         if (!frontEnd.start(scenario::saverCommand(folder, "/s"), folder)) return false;
-        renderer = e2e::waitForWindow(kRendererTitle, 15000);
+        renderer = e2e::waitForWindow(kRendererWindowTitle, 15000);
         if (renderer) toWindow.add(e2e::nowMs() - begun);
         saverForm = scenario::waitForWindowOfProcess(kSaverFormTitle, frontEnd.id(), 5000);
         return renderer && saverForm;
@@ -59,7 +59,7 @@ bool saverCycles(int count) {
             e2e::waitForKeyboard(saver.renderer);
             const double pressed = e2e::nowMs();
             e2e::pressKey(saver.renderer, VK_SPACE);
-            if (!e2e::waitForNoWindow(kRendererTitle, 5000)) {
+            if (!e2e::waitForNoWindow(kRendererWindowTitle, 5000)) {
                 faults.count("renderer not closed by the key");
             } else if (!saver.frontEnd.waitForExit(5000)) {
                 faults.count("front end outlived the renderer");

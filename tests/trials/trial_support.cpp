@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "program_contract.h"
+
 namespace trials {
 
 std::string Timings::summary() const {
@@ -48,7 +50,7 @@ std::vector<DWORD> runningPrograms() {
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        if (lstrcmpiA(entry.szExeFile, "Corvessa.scr") == 0 || lstrcmpiA(entry.szExeFile, "Corvessa.dll") == 0) {
+        if (lstrcmpiA(entry.szExeFile, kFrontEndFileName) == 0 || lstrcmpiA(entry.szExeFile, kRendererFileName) == 0) {
             found.push_back(entry.th32ProcessID);
         }
     }

@@ -8,7 +8,7 @@
 #include "forms_app.h"
 #include "music_settings.h"
 #include "path_text.h"
-#include "program_files.h"
+#include "program_contract.h"
 #include "system_text.h"
 #include "vantrel_b_routines_win32.h"
 

@@ -4,6 +4,7 @@
 
 #include "frontend_scenario.h"
 #include "process.h"
+#include "program_contract.h"
 #include "windows_probe.h"
 
 using scenario::Renderer;
@@ -26,7 +27,7 @@ TEST(InstanceGuard, AnyModeEndsAtOnceBesideARunningInstance) {
             e2e::Process frontEnd;
             ASSERT_TRUE(frontEnd.start(scenario::saverCommand(folder, arguments), folder));
             EXPECT_TRUE(frontEnd.waitForExit(10000).has_value());
-            EXPECT_EQ(FindWindowA(nullptr, "Vantrel_VC"), nullptr);
+            EXPECT_EQ(FindWindowA(nullptr, kRendererWindowTitle), nullptr);
             EXPECT_EQ(FindWindowExA(host.hWnd(), nullptr, nullptr, "Preview Window"), nullptr);
             EXPECT_EQ(FindWindowA("#32770", "Corvessa (ScreenSaver)"), nullptr);
         }
@@ -71,7 +72,7 @@ TEST(SettingsMode, OpensTheModalFormAndEndsWhenItCloses) {
         EXPECT_EQ(inner.right, 479);  // 7185 x 3780 twips at 96 dpi
         EXPECT_EQ(inner.bottom, 252);
         EXPECT_FALSE(frontEnd.waitForExit(300).has_value());
-        EXPECT_EQ(FindWindowA(nullptr, "Vantrel_VC"), nullptr) << "the settings start no renderer";
+        EXPECT_EQ(FindWindowA(nullptr, kRendererWindowTitle), nullptr) << "the settings start no renderer";
         PostMessageA(dialog, WM_CLOSE, 0, 0);
         EXPECT_TRUE(frontEnd.waitForExit(5000).has_value());
     }

@@ -4,24 +4,26 @@
 #include <fstream>
 
 #include "process.h"
+#include "program_contract.h"
 #include "windows_probe.h"
 
 namespace scenario {
 
 std::string saverFolder(const std::string& name, Renderer renderer, int standInDelayMs) {
     const std::string folder = e2e::freshDir(name);
-    e2e::copyFileTo(e2e::programDir() + "\\Corvessa.scr", folder);
+    e2e::copyFileTo(e2e::inFolder(e2e::programDir(), kFrontEndFileName), folder);
     if (renderer == Renderer::StandIn) {
-        CopyFileA((e2e::programDir() + "\\stand_in_renderer.exe").c_str(), (folder + "\\Corvessa.dll").c_str(), FALSE);
+        CopyFileA(e2e::inFolder(e2e::programDir(), "stand_in_renderer.exe").c_str(),
+                  e2e::inFolder(folder, kRendererFileName).c_str(), FALSE);
         if (standInDelayMs != 0) std::ofstream(folder + "\\stand_in.txt") << standInDelayMs;
     } else if (renderer == Renderer::Real) {
-        e2e::copyFileTo(e2e::programDir() + "\\Corvessa.dll", folder);
+        e2e::copyFileTo(e2e::inFolder(e2e::programDir(), kRendererFileName), folder);
     }
     return folder;
 }
 
 std::string saverCommand(const std::string& folder, const std::string& arguments) {
-    return "\"" + folder + "\\Corvessa.scr\"" + (arguments.empty() ? "" : " " + arguments);
+    return "\"" + e2e::inFolder(folder, kFrontEndFileName) + "\"" + (arguments.empty() ? "" : " " + arguments);
 }
 
 CursorCountProbe::CursorCountProbe(DWORD threadId) : threadId_(threadId) {

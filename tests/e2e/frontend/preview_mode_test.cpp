@@ -7,6 +7,7 @@
 
 #include "frontend_scenario.h"
 #include "process.h"
+#include "program_contract.h"
 #include "windows_probe.h"
 
 using scenario::Renderer;
@@ -52,7 +53,7 @@ TEST(PreviewMode, CoversTheHostAndEndsWithIt) {
         EXPECT_EQ(previewRect.bottom - previewRect.top, 112);
 
         EXPECT_FALSE(frontEnd.waitForExit(500).has_value());
-        EXPECT_EQ(FindWindowA(nullptr, "Vantrel_VC"), nullptr) << "a preview starts no renderer";
+        EXPECT_EQ(FindWindowA(nullptr, kRendererWindowTitle), nullptr) << "a preview starts no renderer";
 
         host.destroy();
         EXPECT_TRUE(frontEnd.waitForExit(5000).has_value()) << "the preview outlived its host";

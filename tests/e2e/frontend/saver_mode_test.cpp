@@ -4,6 +4,7 @@
 
 #include "frontend_scenario.h"
 #include "process.h"
+#include "program_contract.h"
 #include "user_input.h"
 #include "windows_probe.h"
 
@@ -21,7 +22,7 @@ struct SaverRun {
     }
     bool waitForWindows(DWORD timeoutMs = 15000) {
         saverForm = scenario::waitForWindowOfProcess("Vantrel_Main", frontEnd.id(), timeoutMs);
-        renderer = e2e::waitForWindow("Vantrel_VC", timeoutMs);
+        renderer = e2e::waitForWindow(kRendererWindowTitle, timeoutMs);
         return saverForm && renderer;
     }
     void focusRenderer() const { e2e::waitForKeyboard(renderer); }
@@ -70,7 +71,7 @@ TEST(SaverMode, EmptyArgumentsRunTheSaverWithoutTouchingTheCursor) { expectRunEn
 
 TEST(SaverMode, RunsTheRealRendererUntilAKeyPress) {
     expectRunEndsOnKey("/s", true, Renderer::Real);
-    HWND leftover = FindWindowA("WindowsScreenSaverClass", nullptr);
+    HWND leftover = FindWindowA(kRendererWindowClass, nullptr);
     EXPECT_EQ(leftover, nullptr);
 }
 
@@ -79,10 +80,10 @@ TEST(SaverMode, StartsTheRendererFromAFolderWithABlankInItsName) {
     // would start the decoy "...\scenario-with.exe" (which opens no window) instead.
     const std::string folder = scenario::saverFolder("with blank", Renderer::StandIn);
     const std::string decoy = e2e::programDir() + "\\scenario-with.exe";
-    ASSERT_TRUE(CopyFileA((e2e::programDir() + "\\Corvessa.scr").c_str(), decoy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(e2e::inFolder(e2e::programDir(), kFrontEndFileName).c_str(), decoy.c_str(), FALSE));
     e2e::Process frontEnd;
     ASSERT_TRUE(frontEnd.start(scenario::saverCommand(folder, "/s"), folder));
-    HWND renderer = e2e::waitForWindow("Vantrel_VC", 15000);
+    HWND renderer = e2e::waitForWindow(kRendererWindowTitle, 15000);
     ASSERT_NE(renderer, nullptr);
     PostMessageA(renderer, WM_KEYDOWN, VK_SPACE, 0);
     EXPECT_TRUE(frontEnd.waitForExit(5000).has_value());
@@ -96,7 +97,7 @@ TEST(SaverMode, OtherArgumentsEndSilently) {
         e2e::Process frontEnd;
         ASSERT_TRUE(frontEnd.start(scenario::saverCommand(folder, arguments), folder));
         EXPECT_TRUE(frontEnd.waitForExit(10000).has_value());
-        EXPECT_EQ(FindWindowA(nullptr, "Vantrel_VC"), nullptr) << "no renderer may start";
+        EXPECT_EQ(FindWindowA(nullptr, kRendererWindowTitle), nullptr) << "no renderer may start";
         EXPECT_EQ(FindWindowA("#32770", "Corvessa (ScreenSaver)"), nullptr);
     }
 }
@@ -130,7 +131,7 @@ TEST(SaverMode, KillingTheRendererEndsTheSaverWithTheCursorBack) {
 TEST(SaverMode, ARendererWindowOfAnotherProgramKeepsTheSaverAlive) {
     // Our renderer ends at once without a window (as a second renderer would), while a window
     // titled like the renderer's belongs to this scenario.
-    scenario::HostWindow other(600, 400, 100, 80, "Vantrel_VC");
+    scenario::HostWindow other(600, 400, 100, 80, kRendererWindowTitle);
     ASSERT_NE(other.hWnd(), nullptr);
     const std::string folder = scenario::saverFolder("other", Renderer::StandIn, -1);
     e2e::Process frontEnd;

@@ -1,5 +1,5 @@
-// A stand-in for the renderer in the front end's scenarios: a visible window titled
-// "Vantrel_VC" that closes on a key press. Copied beside Corvessa.scr as Corvessa.dll, it is
+// A stand-in for the renderer in the front end's scenarios: a visible window with the
+// renderer's title that closes on a key press. Copied beside Corvessa.scr as Corvessa.dll, it is
 // started the way the real renderer is. An optional "stand_in.txt" beside it holds a number of
 // milliseconds to wait before the window is made; a negative number ends it without a window
 // (as a second renderer instance does).
@@ -7,6 +7,8 @@
 
 #include <fstream>
 #include <string>
+
+#include "program_contract.h"
 
 namespace {
 
@@ -48,7 +50,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = "CorvessaStandInRenderer";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "Vantrel_VC", WS_POPUP,
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, kRendererWindowTitle, WS_POPUP,
                                   0, 0, 320, 240, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
     SetForegroundWindow(window);

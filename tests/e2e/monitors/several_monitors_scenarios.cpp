@@ -138,8 +138,8 @@ void expectAnimatedAroundItsCentre(const RECT& monitor, const char* name) {
 
 int saverWindows() {
     int n = 0;
-    HWND w = FindWindowA(nullptr, kRendererTitle);
-    for (; w; w = FindWindowExA(nullptr, w, nullptr, kRendererTitle)) ++n;
+    HWND w = FindWindowA(nullptr, kRendererWindowTitle);
+    for (; w; w = FindWindowExA(nullptr, w, nullptr, kRendererWindowTitle)) ++n;
     return n;
 }
 
@@ -179,7 +179,7 @@ TEST_F(SeveralMonitors, SmallMovesKeepTheSaverAMoveOnASecondaryMonitorOrAKeyEnds
         // The pointer waits on the left monitor, where the window then appears under it.
         parkPointer(POINT{-500, 400});
         ASSERT_TRUE(run.start());
-        HWND renderer = waitForWindow(kRendererTitle, 1000);
+        HWND renderer = waitForWindow(kRendererWindowTitle, 1000);
         ASSERT_TRUE(renderer);
         Sleep(300);
         waitUntilIdle(renderer);
@@ -192,9 +192,9 @@ TEST_F(SeveralMonitors, SmallMovesKeepTheSaverAMoveOnASecondaryMonitorOrAKeyEnds
         // A late read sees the old place: the next move then tells.
         for (int i = 1; i <= 5 && IsWindow(renderer); ++i) {
             movePointerTo(renderer, -500 + 40 * i, 400 + 30 * i);
-            waitForNoWindow(kRendererTitle, 500);
+            waitForNoWindow(kRendererWindowTitle, 500);
         }
-        EXPECT_TRUE(waitForNoWindow(kRendererTitle, 5000)) << "a move on the left monitor did not end it";
+        EXPECT_TRUE(waitForNoWindow(kRendererWindowTitle, 5000)) << "a move on the left monitor did not end it";
         DWORD code = 1;
         EXPECT_TRUE(run.frontEndEnded(10000, &code)) << "the front end goes on";
     }

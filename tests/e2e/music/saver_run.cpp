@@ -1,6 +1,7 @@
 // Running the saver for the music scenarios.
 #include "saver_run.h"
 
+#include "program_contract.h"
 #include "sound_recording.h"
 #include "user_input.h"
 #include "windows_probe.h"
@@ -9,7 +10,6 @@ namespace e2e {
 
 namespace {
 
-constexpr const char kRendererTitle[] = "Vantrel_VC";
 constexpr const char kFrontEndTitle[] = "Vantrel_Main";
 
 // Ends whatever process owns a window of this title: a scenario that fails half-way must not
@@ -29,35 +29,35 @@ void endOwnerOf(const char* title) {
 }  // namespace
 
 SaverRun::SaverRun(const std::string& name) : dir_(freshDir(name)) {
-    copyFileTo(programDir() + "\\Corvessa.scr", dir_);
-    copyFileTo(programDir() + "\\Corvessa.dll", dir_);
+    copyFileTo(inFolder(programDir(), kFrontEndFileName), dir_);
+    copyFileTo(inFolder(programDir(), kRendererFileName), dir_);
 }
 
 void SaverRun::writeSettings(const MusicSettingsFile& settings) const {
-    const std::string ini = dir_ + "\\Corvessa.ini";
+    const std::string ini = inFolder(dir_, kSettingsFileName);
     WritePrivateProfileStringA("Section", "BGM区分", std::to_string(settings.kind).c_str(), ini.c_str());
     WritePrivateProfileStringA("Section", "BGMﾘﾋﾟｰﾄ", std::to_string(settings.repeatTrack).c_str(), ini.c_str());
     WritePrivateProfileStringA("Section", "BGMﾌｧｲﾙ", settings.file.c_str(), ini.c_str());
 }
 
 SaverRun::~SaverRun() {
-    endOwnerOf(kRendererTitle);
+    endOwnerOf(kRendererWindowTitle);
     endOwnerOf(kFrontEndTitle);
     if (frontEnd_) CloseHandle(frontEnd_);
 }
 
 bool SaverRun::waitForRenderer() {
-    renderer_ = waitForWindow(kRendererTitle, 15000);
+    renderer_ = waitForWindow(kRendererWindowTitle, 15000);
     return renderer_ != nullptr;
 }
 
 bool SaverRun::start() {
-    return process_.start("\"" + dir_ + "\\Corvessa.scr\" /s", dir_) && waitForRenderer();
+    return process_.start("\"" + inFolder(dir_, kFrontEndFileName) + "\" /s", dir_) && waitForRenderer();
 }
 
 bool SaverRun::startWithUnixEnvironment(const std::string& environment) {
     const std::string command = "/usr/bin/env " + environment + " /usr/lib/wine/wine64 \"" +
-                                unixPath(dir_ + "\\Corvessa.scr") + "\" /s";
+                                unixPath(inFolder(dir_, kFrontEndFileName)) + "\" /s";
     if (!startLinuxProgram(command)) return false;
     HWND frontEnd = waitForWindow(kFrontEndTitle, 15000);
     if (!frontEnd) return false;
@@ -71,7 +71,7 @@ bool SaverRun::endByKey() {
     // renderer yet.
     waitForKeyboard(renderer_);
     pressKey(renderer_, VK_SPACE);
-    return waitForNoWindow(kRendererTitle, 5000);
+    return waitForNoWindow(kRendererWindowTitle, 5000);
 }
 
 bool SaverRun::frontEndEnded(DWORD timeoutMs, DWORD* exitCode) {

@@ -53,12 +53,12 @@ TEST_P(CloseAction, ClosesAtOnceWithExitCodeZero) {
     } else if (GetParam() == Action::OtherApplication) {
         OtherApplicationWindow other;
         other.activate();
-        EXPECT_TRUE(waitForNoWindow(kRendererTitle, 3000));
+        EXPECT_TRUE(waitForNoWindow(kRendererWindowTitle, 3000));
     } else if (isButton(GetParam(), button)) {
         pressButton(window, button);
         releaseButton(nullptr, button);
     }
-    EXPECT_TRUE(waitForNoWindow(kRendererTitle, 3000));
+    EXPECT_TRUE(waitForNoWindow(kRendererWindowTitle, 3000));
     std::optional<DWORD> code = renderer.waitForClose();
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, 0u);
@@ -105,7 +105,7 @@ TEST(IgnoredInput, ReleasesCharactersWheelOutsideCloseAndSystemCommandsLeaveItRu
 
     // Still alive and listening: a key press ends it normally.
     pressKey(window, VK_SPACE);
-    EXPECT_TRUE(waitForNoWindow(kRendererTitle, 3000));
+    EXPECT_TRUE(waitForNoWindow(kRendererWindowTitle, 3000));
     std::optional<DWORD> code = renderer.waitForClose();
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, 0u);

@@ -11,6 +11,8 @@
 #include "display_power_probe.h"
 #include "display_power_win32.h"
 
+#include "program_contract.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -70,7 +72,7 @@ bool countSwaps() {
 
 HWND saverWindowOfThisProcess() {
     HWND window = nullptr;
-    while ((window = FindWindowExA(nullptr, window, "WindowsScreenSaverClass", nullptr))) {
+    while ((window = FindWindowExA(nullptr, window, kRendererWindowClass, nullptr))) {
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
         if (process == GetCurrentProcessId()) return window;

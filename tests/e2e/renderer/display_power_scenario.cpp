@@ -22,7 +22,7 @@ TEST(DisplayPower, NothingDrawnWhileTheDisplayIsOffAndBackAtOnceWhenItComesOn) {
     const std::string folder = scenario::saverFolder("display-power", scenario::Renderer::Real);
     Process frontEnd;
     ASSERT_TRUE(frontEnd.start(scenario::saverCommand(folder, "/s"), folder));
-    const HWND window = waitForWindow(kRendererTitle, 15000, kRendererClass);
+    const HWND window = waitForWindow(kRendererWindowTitle, 15000, kRendererWindowClass);
     ASSERT_TRUE(window);
     HANDLE renderer = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
                                   windowProcessId(window));
@@ -59,7 +59,7 @@ TEST(DisplayPower, NothingDrawnWhileTheDisplayIsOffAndBackAtOnceWhenItComesOn) {
     ASSERT_TRUE(probe.send(kMonitorOn));
     EXPECT_TRUE(draws()) << "on again";
     EXPECT_GT(countDifferences(lastFrame, captureScreen()), 0u) << "the picture moves on";
-    EXPECT_EQ(waitForWindow(kRendererTitle, 0, kRendererClass), window);
+    EXPECT_EQ(waitForWindow(kRendererWindowTitle, 0, kRendererWindowClass), window);
     if (const auto us = probe.firstFrameMicroseconds()) {
         std::cout << "first frame " << *us / 1000.0 << " ms after the display came on\n";
     }

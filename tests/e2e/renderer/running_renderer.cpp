@@ -5,7 +5,7 @@
 
 namespace e2e {
 
-std::string rendererPath() { return programDir() + "\\Corvessa.dll"; }
+std::string rendererPath() { return inFolder(programDir(), kRendererFileName); }
 
 void parkPointer(POINT at) {
     // Wine moves the X pointer only when the position it keeps changes, and not at all while a
@@ -17,14 +17,14 @@ void parkPointer(POINT at) {
 
 RunningRenderer::RunningRenderer(const std::string& arguments, POINT pointer) {
     // A renderer of an earlier scenario must not be mistaken for this one.
-    waitForNoWindow(kRendererTitle, 5000);
+    waitForNoWindow(kRendererWindowTitle, 5000);
     parkPointer(pointer);
     std::string line = "\"" + rendererPath() + "\"";
     if (!arguments.empty()) line += " " + arguments;
     if (!process_.start(line, programDir())) return;
     DWORD start = GetTickCount();
     while (GetTickCount() - start < 10000 && process_.running()) {
-        HWND found = FindWindowA(kRendererClass, kRendererTitle);
+        HWND found = FindWindowA(kRendererWindowClass, kRendererWindowTitle);
         if (found && windowProcessId(found) == process_.id()) {
             window_ = found;
             break;

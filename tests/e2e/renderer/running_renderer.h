@@ -4,6 +4,7 @@
 #pragma once
 
 #include "process.h"
+#include "program_contract.h"
 
 #include <windows.h>
 
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace e2e {
-
-inline constexpr const char* kRendererTitle = "Vantrel_VC";
-inline constexpr const char* kRendererClass = "WindowsScreenSaverClass";
 
 // Where the pointer waits while the renderer starts, in screen pixels.
 inline constexpr POINT kParkedPointer{512, 384};

@@ -14,8 +14,8 @@ using namespace e2e;
 namespace {
 
 void expectTopmostFullScreenPopup(HWND window) {
-    EXPECT_EQ(windowClass(window), kRendererClass);
-    EXPECT_EQ(windowTitle(window), kRendererTitle);
+    EXPECT_EQ(windowClass(window), kRendererWindowClass);
+    EXPECT_EQ(windowTitle(window), kRendererWindowTitle);
     LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
     LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
     EXPECT_TRUE(style & WS_POPUP);
@@ -33,7 +33,7 @@ void expectTopmostFullScreenPopup(HWND window) {
 
 void closeWithKeyAndExpectExitCodeZero(RunningRenderer& renderer) {
     pressKey(renderer.window(), VK_ESCAPE);
-    EXPECT_TRUE(waitForNoWindow(kRendererTitle, 3000));
+    EXPECT_TRUE(waitForNoWindow(kRendererWindowTitle, 3000));
     std::optional<DWORD> code = renderer.waitForClose();
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, 0u);
@@ -47,14 +47,14 @@ public:
         WNDCLASSA wc{};
         wc.lpfnWndProc = DefWindowProcA;
         wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kRendererClass;
+        wc.lpszClassName = kRendererWindowClass;
         RegisterClassA(&wc);
-        window_ = CreateWindowExA(0, kRendererClass, "Screensaver", WS_POPUP | WS_VISIBLE, 300,
+        window_ = CreateWindowExA(0, kRendererWindowClass, "Screensaver", WS_POPUP | WS_VISIBLE, 300,
                                   300, 100, 100, nullptr, nullptr, wc.hInstance, nullptr);
     }
     ~StartingSaverStandIn() {
         if (window_) DestroyWindow(window_);
-        UnregisterClassA(kRendererClass, GetModuleHandleA(nullptr));
+        UnregisterClassA(kRendererWindowClass, GetModuleHandleA(nullptr));
     }
     StartingSaverStandIn(const StartingSaverStandIn&) = delete;
     StartingSaverStandIn& operator=(const StartingSaverStandIn&) = delete;
@@ -73,7 +73,7 @@ TEST(RendererWindow, IsATopmostFullScreenPopupOfTheSaverClassTitledForTheFrontEn
     // The front end watches the title: it stays while the renderer runs.
     for (int i = 0; i < 10; ++i) {
         Sleep(10);
-        ASSERT_EQ(windowTitle(renderer.window()), kRendererTitle) << i;
+        ASSERT_EQ(windowTitle(renderer.window()), kRendererWindowTitle) << i;
     }
     // Only the saver window shows; the system may keep hidden helper windows in the process.
     EXPECT_EQ(visibleWindowsOfProcess(renderer.process().id()).size(), 1u);
@@ -101,7 +101,7 @@ TEST(SingleInstance, SaverStillBeingCreatedIsBroughtForwardAndNoSecondWindowIsMa
     std::optional<DWORD> code = process.waitForExit(10000);
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, 0u);
-    EXPECT_EQ(FindWindowA(nullptr, kRendererTitle), nullptr);
+    EXPECT_EQ(FindWindowA(nullptr, kRendererWindowTitle), nullptr);
     pumpMessages(100);
     EXPECT_EQ(GetForegroundWindow(), starting.window());
 }
@@ -115,7 +115,7 @@ TEST(SingleInstance, RunningRendererIsNotFoundByASecondOneSinceItWasRenamed) {
     DWORD start = GetTickCount();
     while (!secondWindow && second.running() && GetTickCount() - start < 10000) {
         for (HWND w : windowsOfProcess(second.id()))
-            if (windowTitle(w) == kRendererTitle) secondWindow = w;
+            if (windowTitle(w) == kRendererWindowTitle) secondWindow = w;
         Sleep(10);
     }
     EXPECT_TRUE(secondWindow);

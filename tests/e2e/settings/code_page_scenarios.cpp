@@ -6,6 +6,7 @@
 
 #include "frontend_scenario.h"
 #include "process.h"
+#include "program_contract.h"
 #include "settings_dialog_fixture.h"
 #include "system_text.h"
 #include "user_input.h"
@@ -58,13 +59,15 @@ HWND findDescendantShowing(HWND parent, const std::wstring& text) {
 // path: the program finds its renderer and its settings file there.
 TEST(SettingsDialog, WorksFromAFolderTheCodePageCannotName) {
     ASSERT_EQ(GetACP(), 932u) << "run under the generated Japanese locale";
-    const std::wstring folder = forms::wideOfAnsi(e2e::programDir()) + L"\\scenario-Zo\u00EB";
+    const std::wstring programs = forms::wideOfAnsi(e2e::programDir());
+    const std::wstring folder = programs + L"\\scenario-Zo\u00EB";
     CreateDirectoryW(folder.c_str(), nullptr);
-    DeleteFileW((folder + L"\\Corvessa.ini").c_str());
-    ASSERT_TRUE(CopyFileW((forms::wideOfAnsi(e2e::programDir()) + L"\\Corvessa.scr").c_str(), (folder + L"\\Corvessa.scr").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((forms::wideOfAnsi(e2e::programDir()) + L"\\stand_in_renderer.exe").c_str(),
-                          (folder + L"\\Corvessa.dll").c_str(), FALSE));
-    const std::wstring program = L"\"" + folder + L"\\Corvessa.scr\"";
+    DeleteFileW(e2e::inFolder(folder, kSettingsFileName).c_str());
+    ASSERT_TRUE(CopyFileW(e2e::inFolder(programs, kFrontEndFileName).c_str(),
+                          e2e::inFolder(folder, kFrontEndFileName).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(e2e::inFolder(programs, "stand_in_renderer.exe").c_str(),
+                          e2e::inFolder(folder, kRendererFileName).c_str(), FALSE));
+    const std::wstring program = L"\"" + e2e::inFolder(folder, kFrontEndFileName) + L"\"";
 
     Dialog dialog;
     ASSERT_TRUE(dialog.process.start(program + L" /c", folder));
@@ -78,12 +81,12 @@ TEST(SettingsDialog, WorksFromAFolderTheCodePageCannotName) {
     dialog.typeTrack("4");
     dialog.click(dialog.save);
     ASSERT_TRUE(dialog.closed());
-    EXPECT_EQ(e2e::fileBytes(folder + L"\\Corvessa.ini"), "[Section]\r\nBGM区分=1\r\nBGMﾘﾋﾟｰﾄ=4\r\nBGMﾌｧｲﾙ=\r\n");
+    EXPECT_EQ(e2e::fileBytes(e2e::inFolder(folder, kSettingsFileName)), "[Section]\r\nBGM区分=1\r\nBGMﾘﾋﾟｰﾄ=4\r\nBGMﾌｧｲﾙ=\r\n");
 
     // The saver starts the renderer from there and ends with it.
     e2e::Process saver;
     ASSERT_TRUE(saver.start(program + L" /s", folder));
-    const HWND renderer = e2e::waitForWindow("Vantrel_VC", 15000);
+    const HWND renderer = e2e::waitForWindow(kRendererWindowTitle, 15000);
     ASSERT_NE(renderer, nullptr) << "the renderer did not start";
     e2e::waitForKeyboard(renderer);
     e2e::pressKey(renderer, VK_SPACE);

@@ -7,6 +7,7 @@
 
 #include "command_pictures.h"
 #include "frontend_scenario.h"
+#include "program_contract.h"
 #include "screen_capture.h"
 #include "settings_dialog_fixture.h"
 #include "twips.h"
@@ -57,7 +58,7 @@ private:
 // The Command button's state picture `id` as Corvessa.scr carries it, 64 x 25 pixels.
 e2e::Picture statePicture(const std::string& folder, int id) {
     e2e::Picture picture;
-    HMODULE program = LoadLibraryExA((folder + "\\Corvessa.scr").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE program = LoadLibraryExA(e2e::inFolder(folder, kFrontEndFileName).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     auto* bitmap = static_cast<HBITMAP>(LoadImageA(program, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
     HDC dc = CreateCompatibleDC(nullptr);
     if (bitmap) {

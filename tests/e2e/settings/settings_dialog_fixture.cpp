@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frontend_scenario.h"
+#include "program_contract.h"
 #include "screen_capture.h"
 #include "twips.h"
 #include "user_input.h"
@@ -50,7 +51,7 @@ HWND firstDescendant(HWND parent, const char* className) {
     return nullptr;
 }
 
-std::string settingsFile(const std::string& folder) { return folder + "\\Corvessa.ini"; }
+std::string settingsFile(const std::string& folder) { return e2e::inFolder(folder, kSettingsFileName); }
 
 bool Dialog::open(const std::string& folder) {
     window = scenario::openSettingsDialog(process, folder);

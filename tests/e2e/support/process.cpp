@@ -95,6 +95,12 @@ std::string programDir() {
     return dir.substr(0, dir.find_last_of("\\/"));
 }
 
+std::string inFolder(const std::string& folder, const std::string& fileName) { return folder + "\\" + fileName; }
+
+std::wstring inFolder(const std::wstring& folder, const std::string& fileName) {
+    return folder + L"\\" + std::wstring(fileName.begin(), fileName.end());
+}
+
 std::string freshDir(const std::string& name) {
     std::string dir = programDir() + "\\scenario-" + name;
     // Empty it: earlier runs may have left files.

@@ -42,6 +42,11 @@ private:
 // The folder the scenario's program lies in, which is where the build puts the programs.
 std::string programDir();
 
+// `fileName` in `folder`; the wide form for a folder the ANSI code page cannot write, with an
+// ASCII file name (the programs' own).
+std::string inFolder(const std::string& folder, const std::string& fileName);
+std::wstring inFolder(const std::wstring& folder, const std::string& fileName);
+
 // A fresh, empty folder for one scenario (removed by nobody: it lies in the build tree).
 std::string freshDir(const std::string& name);
 

@@ -3,7 +3,7 @@
 
 #include "cp932_text.h"
 #include "path_text.h"
-#include "program_files.h"
+#include "program_contract.h"
 #include "twips.h"
 
 TEST(ProgramPaths, JoinTheFolderAndTheNamePlainly) {

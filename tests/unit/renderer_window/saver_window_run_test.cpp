@@ -1,5 +1,6 @@
 // The saver window driven in-process with stand-in OpenGL work: the order of the start-up
 // calls, and the exit codes when no window can be had.
+#include "program_contract.h"
 #include "renderer_settings.h"
 #include "saver_window_win32.h"
 
@@ -101,7 +102,7 @@ TEST_F(SaverWindowRun, StartsInOrderDrawsOnlyWhileReadyAndEndsWithZeroOnAKey) {
     std::thread user([] {
         HWND window = nullptr;
         for (int i = 0; i < 1000 && !window; ++i) {
-            window = FindWindowA(kSaverClassName, kRendererWindowTitle);
+            window = FindWindowA(kRendererWindowClass, kRendererWindowTitle);
             Sleep(5);
         }
         // The saver draws at the lowest priority: on a busy machine its first frame can take
@@ -123,17 +124,17 @@ TEST_F(SaverWindowRun, StartsInOrderDrawsOnlyWhileReadyAndEndsWithZeroOnAKey) {
     EXPECT_FALSE(hooks.rendererReadyAtShutdown);
     // The class went with the run, so a later run can register it again.
     WNDCLASSA probe{};
-    EXPECT_FALSE(GetClassInfoA(thisProgram(), kSaverClassName, &probe));
+    EXPECT_FALSE(GetClassInfoA(thisProgram(), kRendererWindowClass, &probe));
 }
 
 TEST_F(SaverWindowRun, ClassThatCannotBeRegisteredEndsWithANonZeroCode) {
     WNDCLASSA taken{};
     taken.lpfnWndProc = DefWindowProcA;
     taken.hInstance = thisProgram();
-    taken.lpszClassName = kSaverClassName;
+    taken.lpszClassName = kRendererWindowClass;
     ASSERT_TRUE(RegisterClassA(&taken));
     int code = runSaver();
-    UnregisterClassA(kSaverClassName, thisProgram());
+    UnregisterClassA(kRendererWindowClass, thisProgram());
     EXPECT_EQ(code, kExitClassNotRegistered);
     EXPECT_EQ(hooks.initCalls, 0);
 }

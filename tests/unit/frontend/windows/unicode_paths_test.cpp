@@ -12,6 +12,7 @@
 
 #include "forms_app.h"
 #include "music_settings.h"
+#include "program_contract.h"
 #include "system_text.h"
 #include "vantrel_b_main_win32.h"
 #include "vantrel_b_routines_win32.h"
@@ -25,10 +26,15 @@ std::string fileBytes(const std::wstring& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// `fileName` (ASCII) in `folder`.
+std::wstring inFolder(const std::wstring& folder, const char* fileName) {
+    return folder + L"\\" + forms::wideOfAnsi(fileName);
+}
+
 // A fresh folder "Zoë" beside the test program: code page 932 has no "ë".
 std::wstring freshZoeFolder() {
     const std::wstring folder = forms::wideOfAnsi(forms::App::current().path()) + L"\\Zo\u00EB";
-    for (const wchar_t* name : {L"\\Corvessa.ini", L"\\Corvessa.dll"}) DeleteFileW((folder + name).c_str());
+    for (const char* name : {kSettingsFileName, kRendererFileName}) DeleteFileW(inFolder(folder, name).c_str());
     CreateDirectoryW(folder.c_str(), nullptr);
     return folder;
 }
@@ -80,8 +86,8 @@ TEST(ProgramFolder, OneWithoutAnyAnsiNameIsReachedThroughTheUnicodeCalls) {
 
     // The renderer test finds the renderer that lies there.
     EXPECT_FALSE(FileExists(RendererPath()));
-    HANDLE renderer = CreateFileW((folder + L"\\Corvessa.dll").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                  nullptr);
+    HANDLE renderer = CreateFileW(inFolder(folder, kRendererFileName).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  0, nullptr);
     ASSERT_NE(renderer, INVALID_HANDLE_VALUE);
     CloseHandle(renderer);
     EXPECT_TRUE(FileExists(RendererPath()));
@@ -92,7 +98,7 @@ TEST(ProgramFolder, OneWithoutAnyAnsiNameIsReachedThroughTheUnicodeCalls) {
     musicSettings().BGM_RepeatTrack = 7;
     musicSettings().BGM_File = "C:\\\x8B\xC8.mp3";
     ASSERT_TRUE(SaveSettings());
-    EXPECT_EQ(fileBytes(folder + L"\\Corvessa.ini"),
+    EXPECT_EQ(fileBytes(inFolder(folder, kSettingsFileName)),
               "[Section]\r\nBGM区分=1\r\nBGMﾘﾋﾟｰﾄ=7\r\nBGMﾌｧｲﾙ=C:\\\x8B\xC8.mp3\r\n");
     musicSettings() = MusicSettings{};
     LoadSettings();
