@@ -28,7 +28,7 @@ done
 
 echo "=== fuzz smoke"
 start=$SECONDS
-# Nothing else runs now: targets side by side each still have a core for their 10 s.
+# Nothing else runs now: targets side by side still fuzz 10 s each, on a core each.
 scripts/fuzz.sh -j "$jobs" 10 || status=1
 echo "=== fuzz smoke: $((SECONDS - start)) s"
 
