@@ -18,3 +18,8 @@ inline constexpr const char* kRendererWindowClass = "WindowsScreenSaverClass";
 inline constexpr const char* kFrontEndFileName = "Corvessa.scr";
 inline constexpr const char* kRendererFileName = "Corvessa.dll";
 inline constexpr const char* kSettingsFileName = "Corvessa.ini";
+
+// The exit code of a renderer that the front end ended itself: one whose window stopped
+// answering while the user acted, keeping the screen from them. A renderer that ends by its own
+// rules exits with 0, so a test or a trial tells the two apart.
+inline constexpr unsigned kRendererEndedByFrontEndExitCode = 0x4356;

@@ -6,17 +6,10 @@
 #include "music_settings.h"
 #include "music_type.h"
 #include "program_contract.h"
+#include "renderer_watch_win32.h"
 #include "vantrel_b_main_win32.h"
 #include "vantrel_b_settings_file_win32.h"
 #include "vantrel_bgm.h"
-
-namespace {
-
-bool processEnded(const forms::UniqueHandle& process) {
-    return !process || WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT;
-}
-
-}  // namespace
 
 Vantrel_S::Vantrel_S()
     : forms::Form(forms::FormDesign{kSaverFormTitle, forms::BorderStyle::None, 0, 0, RGB(0, 0, 0)}),
@@ -59,11 +52,13 @@ void Vantrel_S::Timer2_Timer() {
 }
 
 void Vantrel_S::Timer3_Timer() {
-    WatchObservation seen;
-    seen.rendererWindowExists = FindWindowA(nullptr, kRendererWindowTitle) != nullptr;
-    seen.rendererProcessEnded = processEnded(rendererProcess_);
-    seen.elapsedMs = GetTickCount64() - rendererStartedAt_;
-    if (!watch_.saverShouldEnd(seen)) return;
+    const RendererWatchReading reading = readRendererWatch(rendererProcess_.get(), rendererStartedAt_);
+    WatchVerdict verdict = watch_.tick(reading.seen);
+    if (verdict == WatchVerdict::AskRenderer) verdict = watch_.asked(askRenderer(reading.ownWindow));
+    if (verdict == WatchVerdict::KeepWatching) return;
+    // A renderer that will not let go is ended without waiting for its window: a thread stuck
+    // in a driver call dies only when the call returns.
+    if (verdict == WatchVerdict::EndRendererAndSaver) endStuckRenderer(rendererProcess_.get());
     Timer3.setEnabled(false);
     unload();
 }

@@ -1,6 +1,7 @@
 // Form Vantrel_S: the hidden saver form titled "Vantrel_Main". It starts the renderer and the
 // music, watches for the renderer's window every 50 ms, and when the renderer is gone stops the
-// music, gives the cursor back and ends the process.
+// music, gives the cursor back and ends the process. A renderer that stops answering while the
+// user acts is ended first (renderer_watch.h).
 #pragma once
 
 #include <cstdint>
@@ -27,7 +28,9 @@ private:
     void Timer3_Timer();
 
     std::string RendererPath;
-    forms::UniqueHandle rendererProcess_;  // kept only to notice a renderer that has died
+    // Kept to notice a renderer that has died, to tell its window from another program's, and
+    // to end one that keeps the screen from the user.
+    forms::UniqueHandle rendererProcess_;
     std::uint64_t rendererStartedAt_ = 0;  // GetTickCount64 at the start, ms
     RendererWatch watch_;
 
