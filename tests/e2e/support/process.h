@@ -39,6 +39,9 @@ private:
     HANDLE job_ = nullptr;
 };
 
+// Stops every thread of the process, as a driver call that never returns stops its own.
+void freezeProcess(DWORD processId);
+
 // The folder the scenario's program lies in, which is where the build puts the programs.
 std::string programDir();
 

@@ -1,6 +1,7 @@
 // Input injection through SendInput and SetCursorPos.
 #include "user_input.h"
 
+#include "process.h"
 #include "windows_probe.h"
 
 namespace e2e {
@@ -15,11 +16,13 @@ void sendKey(WORD virtualKey, bool release) {
     SendInput(1, &input, sizeof input);
 }
 
-void sendMouse(DWORD flags, DWORD data = 0) {
+void sendMouse(DWORD flags, DWORD data = 0, int dx = 0, int dy = 0) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
     input.mi.mouseData = data;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
     SendInput(1, &input, sizeof input);
 }
 
@@ -44,6 +47,18 @@ void settle(HWND target) {
 void movePointerTo(HWND target, int x, int y) {
     SetCursorPos(x, y);
     settle(target);
+}
+
+void nudgePointer(HWND target, int dx, int dy) {
+    sendMouse(MOUSEEVENTF_MOVE, 0, dx, dy);
+    settle(target);
+}
+
+void moveByAPixelFor(HWND target, DWORD ms) {
+    for (const double end = nowMs() + ms; nowMs() < end;) {
+        nudgePointer(target, 1, 0);
+        nudgePointer(target, -1, 0);
+    }
 }
 
 POINT pointerPosition() {
