@@ -3,10 +3,11 @@
 
 The build's install rules put the files in place, stripped with the packages' time in each
 program's header (binutils takes SOURCE_DATE_EPOCH). Each program is then padded to where a
-signature would begin, and every file gets the packages' time as its own, which the
-installer keeps for the files it installs.
+signature would begin and signed where the packages are signed, and every file gets the
+packages' time as its own, which the installer keeps for the files it installs.
 
 Usage: stage_files.py CMAKE PROGRAMS_BUILD_DIR STAGE_DIR EPOCH_FILE
+Signs when CORVESSA_SIGN_COMMAND is set (packaging/sign_file.sh says how).
 """
 import os
 import shutil
@@ -15,6 +16,7 @@ import subprocess
 import sys
 from pathlib import Path
 
+SIGN_FILE = Path(__file__).with_name("sign_file.sh")
 # Authenticode puts the signature at the end of the file, at an offset that is a multiple of 8.
 SIGNATURE_ALIGNMENT = 8
 
@@ -68,6 +70,11 @@ def main(cmake, programs_build_dir, stage_dir, epoch_file):
         if offset is None:
             continue
         pad_for_signature(path, offset)
+        if os.environ.get("CORVESSA_SIGN_COMMAND"):
+            mode = path.stat().st_mode
+            if subprocess.run([SIGN_FILE, path]).returncode:
+                sys.exit(f"stage_files.py: signing {path} failed")
+            path.chmod(mode)  # a signing tool writes a new file, with permissions of its own
     for path in files:
         os.utime(path, (epoch, epoch))
 
