@@ -13,13 +13,9 @@ one=$(cd "$started_in" && realpath "$1")
 other=$(cd "$started_in" && realpath "$2")
 make_work_folder
 
-unsigned() {  # PE_FILE: its bytes without a signature, on stdout
-    if osslsigncode remove-signature -in "$1" -out "$work/unsigned" >/dev/null 2>&1; then
-        cat "$work/unsigned"
-        rm -f "$work/unsigned"
-    else
-        cat "$1"
-    fi
+unsigned() {  # FILE COPY: FILE without its signature, or as it is where it has none
+    rm -f "$2"
+    osslsigncode remove-signature -in "$1" -out "$2" >/dev/null 2>&1 || cp -f "$1" "$2"
 }
 compare_zips() {  # ZIP OTHER_ZIP: prints how they compare, fails unless entry by entry the same
     rm -rf "$work/one" "$work/other"
@@ -28,7 +24,9 @@ compare_zips() {  # ZIP OTHER_ZIP: prints how they compare, fails unless entry b
     names=$(cd "$work/one" && find . -type f | sort; cd "$work/other" && find . -type f | sort)
     for entry in $(sort -u <<<"$names"); do
         [ -f "$work/one/$entry" ] && [ -f "$work/other/$entry" ] &&
-            cmp -s <(unsigned "$work/one/$entry") <(unsigned "$work/other/$entry") ||
+            unsigned "$work/one/$entry" "$work/one.unsigned" &&
+            unsigned "$work/other/$entry" "$work/other.unsigned" &&
+            cmp -s "$work/one.unsigned" "$work/other.unsigned" ||
             differing+=("${entry#./}")
     done
     if [ ${#differing[@]} -gt 0 ]; then
@@ -36,9 +34,10 @@ compare_zips() {  # ZIP OTHER_ZIP: prints how they compare, fails unless entry b
         return 1
     fi
     echo "the same once the programs' signatures are removed"
+    twins=1
 }
 
-status=0
+status=0 twins=0
 for path in $( (ls "$one"; ls "$other") | sort -u); do
     printf '%-28s ' "$path"
     if [ ! -f "$one/$path" ] || [ ! -f "$other/$path" ]; then
@@ -54,4 +53,8 @@ for path in $( (ls "$one"; ls "$other") | sort -u); do
         esac
     fi
 done
+if [ $twins = 1 ]; then
+    echo "(A signed release's installer, SHA256SUMS and BUILDINFO differ from those of its unsigned"
+    echo "twin; its installer packs the signed programs and uninstaller.)"
+fi
 exit $status
