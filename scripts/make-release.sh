@@ -33,7 +33,7 @@ while [ $# -gt 0 ]; do
 done
 if [ -n "$timestamp" ] && [ -z "$sign_command" ]; then usage_error; fi
 
-# Nothing of the packager's setting may reach the files. The system's folders come first, so
+# Nothing of the packager's settings may reach the files. The system's folders come first, so
 # that the tools are those of the Debian packages that BUILDINFO lists.
 export LC_ALL=C TZ=UTC PATH=/usr/sbin:/usr/bin:/sbin:/bin:$PATH
 umask 022
@@ -48,6 +48,9 @@ else
 fi
 SOURCE_DATE_EPOCH=$(packaging/source_date_epoch.sh "$PWD")
 export SOURCE_DATE_EPOCH
+# A release that fails leaves no files of an earlier one behind to be taken for its own.
+packed=build/release-packaging out=build/release
+rm -rf "$out"
 scripts/install-deps.sh build
 
 for preset in win32 win64; do
@@ -56,11 +59,9 @@ for preset in win32 win64; do
 done
 echo "=== packages"
 scripts/make-packages.sh ${sign_command:+--sign-command "$sign_command"} \
-    ${timestamp:+--timestamp "$timestamp"} build/win32 build/win64 build/release-packaging
+    ${timestamp:+--timestamp "$timestamp"} build/win32 build/win64 "$packed"
 
 version=$(sed -n 's/^#define CORVESSA_VERSION_TEXT "\(.*\)"$/\1/p' build/win64/generated/corvessa_version.h)
-packed=build/release-packaging out=build/release
-rm -rf "$out"
 mkdir -p "$out"
 cp "$packed/win32/Corvessa-$version-win32.zip" "$packed/win64/Corvessa-$version-win64.zip" \
    "$packed/win64/Corvessa-$version-setup.exe" "$out/"
