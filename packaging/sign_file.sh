@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Signs one PE file in place, as the packages' signing is set: CORVESSA_SIGN_COMMAND run as
-# `COMMAND FILE` (shell words; packaging/sign_with_certificate.sh for a certificate file, or
-# the publisher's own command for a key in hardware or a signing service), then, where
-# CORVESSA_SIGN_TIMESTAMP names a time-stamp server, that server's stamp on the signature.
-# The staging and makensis's !finalize and !uninstfinalize run it with both set on their
-# command lines (packaging/CMakeLists.txt). Fails unless the file ends up signed.
+# `COMMAND FILE` (shell words: sign_with_osslsigncode.sh for a certificate file or a hardware
+# token, or the client of a signing service), then, where CORVESSA_SIGN_TIMESTAMP names a
+# time-stamp server, that server's stamp on the signature. The staging and makensis's
+# !finalize and !uninstfinalize run it with both set on their command lines
+# (packaging/CMakeLists.txt). Fails unless the file ends up signed.
 # Usage: sign_file.sh FILE
 set -euo pipefail
 file=$1

@@ -24,7 +24,7 @@ while [ $# -gt 0 ]; do
         [ -f "$certificate" ] || { echo "No certificate file $2" >&2; exit 2; }
         [ -n "${CORVESSA_SIGN_PASSWORD:-}" ] ||
             { echo "CORVESSA_SIGN_PASSWORD must hold the password of $2" >&2; exit 2; }
-        sign_command="$(printf %q "$PWD/packaging/sign_with_certificate.sh") $(printf %q "$certificate")" ;;
+        sign_command="$(printf %q "$PWD/packaging/sign_with_osslsigncode.sh") -pkcs12 $(printf %q "$certificate")" ;;
     --sign-command) [ -z "$sign_command" ] || usage_error; sign_command=$2 ;;
     --timestamp) timestamp=$2 ;;
     *) usage_error ;;

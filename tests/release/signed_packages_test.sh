@@ -24,8 +24,10 @@ openssl req -newkey rsa:2048 -nodes -subj "/CN=Corvessa test publisher" -keyout 
 openssl x509 -req -in signer.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 -out signer.pem \
     -extfile <(printf 'keyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n') 2>/dev/null
 export CORVESSA_SIGN_PASSWORD=throw-away
+# The signed twin of the unsigned packages under test, made at their time.
+export SOURCE_DATE_EPOCH=$(cat "$win64/packaging/source_date_epoch")
 openssl pkcs12 -export -in signer.pem -inkey signer.key -out signer.pfx -passout env:CORVESSA_SIGN_PASSWORD
-"$top/scripts/make-packages.sh" --sign-command "$top/packaging/sign_with_certificate.sh $state/signer.pfx" \
+"$top/scripts/make-packages.sh" --sign-command "$top/packaging/sign_with_osslsigncode.sh -pkcs12 $state/signer.pfx" \
     "$win32" "$win64" packages >packages.log 2>&1 || { cat packages.log; exit 1; }
 
 declare -A unsigned_tree=([win32]=$win32 [win64]=$win64)
