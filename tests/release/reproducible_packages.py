@@ -19,6 +19,10 @@ source_dir, build_dirs = sys.argv[1], sys.argv[2:separator]
 packages = sys.argv[separator + 1:]
 epoch = int(os.environ.get("SOURCE_DATE_EPOCH") or subprocess.run(
     ["git", "-C", source_dir, "log", "-1", "--format=%ct"], capture_output=True, check=True).stdout)
+made_for = int((Path(packages[1]).parent / "source_date_epoch").read_text())
+if made_for != epoch:
+    sys.exit(f"The packages were made for the time {made_for}, not the commit's {epoch}: "
+             "SOURCE_DATE_EPOCH differs, or the targets package and installer need building again.")
 # A zip's time has a resolution of two seconds.
 zip_time = time.gmtime(epoch - epoch % 2)[:6]
 folders = [os.path.realpath(path).encode() for path in (source_dir, *build_dirs)]
