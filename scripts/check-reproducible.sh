@@ -29,3 +29,4 @@ release_in "$work/elsewhere/a-longer-folder-name" America/Los_Angeles ja_JP.UTF-
 echo "=== compared"
 scripts/compare-releases.sh "$work/corvessa/build/release" "$work/elsewhere/a-longer-folder-name/build/release"
 echo "=== the two releases are the same bytes; $((SECONDS - start)) s"
+cat "$work/corvessa/build/release/SHA256SUMS"
