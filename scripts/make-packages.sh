@@ -20,6 +20,10 @@ win32=$(cd "$started_in" && realpath "$1")
 win64=$(cd "$started_in" && realpath "$2")
 out=$(cd "$started_in" && realpath -m "$3")
 
+if [ -e "$out" ] && [ ! -f "$out/signing.cmake" ]; then
+    echo "$3 is no folder this script made: not emptying it" >&2
+    exit 2
+fi
 rm -rf "$out"
 mkdir -p "$out"
 # Through a cache script: cmake takes the quotes off a -D value that begins and ends with one.
