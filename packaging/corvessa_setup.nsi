@@ -6,9 +6,16 @@
 ; nothing else. The uninstaller takes all of it away again but the user's Corvessa.ini, unless
 ; asked; only while SCRNSAVE.EXE still names this copy does it remove that value and turn the
 ; saver off, as choosing "(None)" does, and otherwise it leaves the user's choice as it is.
-; packaging/CMakeLists.txt defines VERSION, WIN64_DIR and WIN32_DIR (the two builds' install
-; trees), ICON and OUTFILE; TEST_AMD64 builds the same script with a 64-bit stub, for the
-; installer's test on machines whose Wine runs no 32-bit code. That build is never shipped.
+; packaging/CMakeLists.txt defines VERSION, WIN64_DIR and WIN32_DIR (the two builds' staged
+; files), ICON and OUTFILE, and SIGN_FILE where the packages are signed; TEST_AMD64 builds the
+; same script with a 64-bit stub, for the installer's test on machines whose Wine runs no 32-bit
+; code. That build is never shipped.
+!ifdef SIGN_FILE
+; The uninstaller once written, and the installer, signed by the programs' signing command.
+; Without "= 0" a failing signature would leave the file unsigned and makensis reporting success.
+!uninstfinalize '"${SIGN_FILE}" "%1"' = 0
+!finalize '"${SIGN_FILE}" "%1"' = 0
+!endif
 !ifdef TEST_AMD64
 Target amd64-unicode
 ; A 64-bit stub knows ${RunningX64} while compiling, so its other branch's label goes unused.

@@ -8,6 +8,7 @@ build=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev lib
        g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
        libosmesa6-dev libglu1-mesa-dev libgl-dev libpng-dev imagemagick)
 build+=(nsis unzip)  # the installer, and the check of what the zips hold
+build+=(python3 osslsigncode openssl)  # the staging and the zips; signing, and the signing test's certificates
 build+=(valgrind time)  # the drawing's instructions and page faults per frame (benchmarks)
 run=(wine wine64 xvfb x11-utils xdotool libgl1-mesa-dri fonts-ipafont-gothic)
 # Several monitors: Xorg with the dummy video driver, arranged by xrandr.

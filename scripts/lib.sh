@@ -1,5 +1,6 @@
 # Sourced by the scripts of this folder: what they all open with, and what several share.
-# Strict mode, and the repository's top folder as the working folder; then
+# Strict mode, and the repository's top folder as the working folder (the folder the script was
+# started in, for paths on its command line, is $started_in); then
 #   at_exit STEP                  runs STEP when the script ends, however it ends
 #   make_work_folder              a temporary folder in $work, removed at the end
 #   build_preset [--fresh] PRESET [TARGET...]
@@ -9,6 +10,7 @@
 #   wine_session [--monitors N] STATE
 #                                 a Wine session of the tests' harness in STATE, for this shell
 set -euo pipefail
+started_in=$PWD
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 harness=$PWD/tests/harness
 jobs=$(nproc)
