@@ -162,6 +162,7 @@ bool stuckRenderers(int count) {
             e2e::waitForKeyboard(saver.renderer);
             e2e::moveByAPixelFor(saver.renderer, 1000);
             faults.count("healthy renderer ended by 1-pixel moves", !saver.bothRunning());
+            Sleep(500);  // the last move answered, or it would count as acting on the frozen renderer
             e2e::freezeProcess(e2e::windowProcessId(saver.renderer));
             faults.count("frozen renderer ended untouched", !staysUp(saver, 1000));
             const double pressed = e2e::nowMs();

@@ -41,6 +41,9 @@ TEST(StuckRenderer, EndedWhenTheUserActsAndNeverWhileItAnswers) {
     moveByAPixelFor(window, 3000);
     EXPECT_TRUE(bothRunning()) << "ended by 1-pixel moves with the display off";
     ASSERT_TRUE(probe.send(kDisplayOn));
+    // Untouched for a second first: a move the watch has not yet seen answered would count as
+    // the user acting on the frozen renderer.
+    Sleep(1000);
 
     // Frozen and untouched: its picture stays, and so does the saver, past the 5 s after which
     // the system reports the window hung.
