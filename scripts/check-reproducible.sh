@@ -3,7 +3,7 @@
 # release of one commit twice, each in a clone of its own, in folders of different names and
 # depths, in two time zones and locales, under two umasks and minutes apart, and compares the
 # two (compare-releases.sh). Run it before a release: it builds only what ships, twice, in
-# about four minutes on two cores.
+# about a minute and a half on two cores.
 # Usage: check-reproducible.sh [REVISION]   (default HEAD)
 source "$(dirname "$0")/lib.sh"
 usage="check-reproducible.sh [REVISION]"
