@@ -1,10 +1,9 @@
 // Trials of the saver run with the real Corvessa.scr and Corvessa.dll: many starts and stops by
-// a key, the renderer killed from outside while the music plays, and the renderer frozen.
+// a key, and the renderer killed from outside while the music plays.
 #include <cstdio>
 
 #include "frontend_scenario.h"
 #include "program_contract.h"
-#include "running_renderer.h"
 #include "saver_run.h"
 #include "sound_recording.h"
 #include "test_media.h"
@@ -136,58 +135,6 @@ bool rendererKills(int count) {
     // Without a sound device nothing is heard at all, which says nothing about stopping.
     printFigure("no music heard before the kill", silentBefore);
     printFigure("kill -> silence", killToSilence.summary());
-    return faults.none();
-}
-
-bool stuckRenderers(int count) {
-    e2e::SaverRun folder("trial stuck renderers");
-    const std::string music = folder.dir() + "\\stuck tone.mp3";
-    e2e::copyMp3Tone(music);
-    folder.writeSettings(e2e::MusicSettingsFile{2, 0, music});
-    Faults faults{"saver did not start", "healthy renderer ended by 1-pixel moves", "frozen renderer ended untouched",
-                  "frozen renderer not ended within 10 s", "renderer's exit code not the front end's",
-                  "front end not gone with 0", "cursor still hidden afterwards", "cycles that left a process behind"};
-    Timings keyToRendererGone, keyToAllGone;
-    for (int cycle = 0; cycle < count; ++cycle) {
-        e2e::parkPointer();  // where Wine and X agree on it, however the last renderer ended
-        StartedSaver saver;
-        Timings ignored;
-        HANDLE renderer = saver.start(folder.dir(), ignored)
-                              ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
-                                            e2e::windowProcessId(saver.renderer))
-                              : nullptr;
-        faults.count("saver did not start", !renderer);
-        if (renderer) {
-            scenario::CursorCountProbe cursor(GetWindowThreadProcessId(saver.saverForm, nullptr));
-            e2e::waitForKeyboard(saver.renderer);
-            e2e::moveByAPixelFor(saver.renderer, 1000);
-            faults.count("healthy renderer ended by 1-pixel moves", !saver.bothRunning());
-            Sleep(500);  // the last move answered, or it would count as acting on the frozen renderer
-            e2e::freezeProcess(e2e::windowProcessId(saver.renderer));
-            faults.count("frozen renderer ended untouched", !staysUp(saver, 1000));
-            const double pressed = e2e::nowMs();
-            e2e::pressKey(nullptr, VK_SPACE);  // the frozen renderer reads no more input
-            DWORD exitCode = 0;
-            if (WaitForSingleObject(renderer, 10000) == WAIT_OBJECT_0 && GetExitCodeProcess(renderer, &exitCode)) {
-                keyToRendererGone.add(e2e::nowMs() - pressed);
-                faults.count("renderer's exit code not the front end's", exitCode != kRendererEndedByFrontEndExitCode);
-                const std::optional<DWORD> frontEndExit = saver.frontEnd.waitForExit(5000);
-                if (frontEndExit) keyToAllGone.add(e2e::nowMs() - pressed);
-                faults.count("front end not gone with 0", frontEndExit != std::optional<DWORD>(0));
-                faults.count("cursor still hidden afterwards", !cursor.attached() || cursor.displayCount() < 0);
-            } else {
-                faults.count("frozen renderer not ended within 10 s");
-            }
-            CloseHandle(renderer);
-        }
-        saver.frontEnd.kill();
-        faults.count("cycles that left a process behind", endLeftovers(3000) > 0);
-    }
-    std::printf("renderer frozen while the saver runs, left alone 1 s, then a key (real programs, MP3 music)\n");
-    printFigure("cycles", count);
-    faults.print();
-    printFigure("key -> renderer ended", keyToRendererGone.summary());
-    printFigure("key -> both processes gone", keyToAllGone.summary());
     return faults.none();
 }
 

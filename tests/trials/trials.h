@@ -11,7 +11,6 @@ using Trial = bool (*)(int count);
 
 bool saverCycles(int count);
 bool rendererKills(int count);
-bool stuckRenderers(int count);
 bool settingsOpenCancel(int count);
 bool settingsGdiHandles(int count);
 

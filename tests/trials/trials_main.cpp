@@ -21,7 +21,6 @@ struct Entry {
 constexpr Entry kTrials[] = {
     {"saver-cycles", 100, trials::saverCycles},
     {"renderer-kills", 20, trials::rendererKills},
-    {"stuck-renderers", 20, trials::stuckRenderers},
     {"settings-open-cancel", 50, trials::settingsOpenCancel},
     {"settings-gdi-handles", 1000, trials::settingsGdiHandles},
 };

@@ -49,15 +49,11 @@ void movePointerTo(HWND target, int x, int y) {
     settle(target);
 }
 
-void nudgePointer(HWND target, int dx, int dy) {
-    sendMouse(MOUSEEVENTF_MOVE, 0, dx, dy);
-    settle(target);
-}
-
 void moveByAPixelFor(HWND target, DWORD ms) {
-    for (const double end = nowMs() + ms; nowMs() < end;) {
-        nudgePointer(target, 1, 0);
-        nudgePointer(target, -1, 0);
+    const double end = nowMs() + ms;
+    for (int dx = 1; dx == -1 || nowMs() < end; dx = -dx) {  // ends where it began
+        sendMouse(MOUSEEVENTF_MOVE, 0, dx, 0);
+        settle(target);
     }
 }
 

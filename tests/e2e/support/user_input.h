@@ -9,11 +9,10 @@ namespace e2e {
 // Puts the pointer at (x, y) in screen pixels and waits for `target` to handle the move.
 void movePointerTo(HWND target, int x, int y);
 POINT pointerPosition();
-// Moves the pointer by (dx, dy) as a mouse does, through SendInput: the system's last-input
-// time follows, as it does not for SetCursorPos. Moves of a few pixels are not accelerated.
-void nudgePointer(HWND target, int dx, int dy);
 // A pixel right and back again and again for `ms`, each move waited for: the smallest moves a
-// user makes, which the renderer ignores.
+// user makes, which the renderer ignores. Relative moves through SendInput, as a mouse makes them
+// (too small to be accelerated): the system's last input time follows, as it does not for
+// SetCursorPos.
 void moveByAPixelFor(HWND target, DWORD ms);
 
 // A key press and release; `withAlt` holds Alt around it (the system-key path).
