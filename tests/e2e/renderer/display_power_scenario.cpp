@@ -1,7 +1,7 @@
-// The saver while the display is off, as a user's machine runs it: Corvessa.scr /s with the
-// real renderer, the display's power notifications delivered inside the renderer as Windows
-// delivers them (Wine never sends them). What this proves is the renderer's handling of them,
-// not the system's delivery.
+// The saver while the display is off, and with a renderer that stops answering, as a user's
+// machine runs it: Corvessa.scr /s with the real renderer, the display's power notifications
+// delivered inside the renderer as Windows delivers them (Wine never sends them). What this
+// proves is the programs' handling of them, not the system's delivery.
 #include "display_power_remote.h"
 #include "frontend_scenario.h"
 #include "running_renderer.h"
@@ -12,24 +12,44 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <optional>
 
 using namespace e2e;
 
 namespace {
 
-TEST(DisplayPower, NothingDrawnWhileTheDisplayIsOffAndBackAtOnceWhenItComesOn) {
-    parkPointer();
-    const std::string folder = scenario::saverFolder("display-power", scenario::Renderer::Real);
+// Corvessa.scr /s from a fresh folder, up to its renderer in its loop with the probe inside.
+struct DisplayPower : testing::Test {
+    void SetUp() override {
+        parkPointer();
+        const std::string folder = scenario::saverFolder("display-power", scenario::Renderer::Real);
+        ASSERT_TRUE(frontEnd.start(scenario::saverCommand(folder, "/s"), folder));
+        window = waitForWindow(kRendererWindowTitle, 15000, kRendererWindowClass);
+        ASSERT_TRUE(window);
+        renderer = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, windowProcessId(window));
+        ASSERT_NE(renderer, nullptr);
+        waitUntilIdle(window, 10000);  // past its start-up, in its loop
+        probeInRenderer.emplace(window);
+        ASSERT_TRUE(probeInRenderer->ready()) << "the probe did not load into the renderer";
+    }
+    void TearDown() override {
+        if (renderer) CloseHandle(renderer);
+    }
+    // The renderer's exit code once it has ended within `ms`.
+    std::optional<DWORD> rendererExit(DWORD ms) const {
+        DWORD code = STILL_ACTIVE;
+        if (WaitForSingleObject(renderer, ms) != WAIT_OBJECT_0 || !GetExitCodeProcess(renderer, &code)) return {};
+        return code;
+    }
+
     Process frontEnd;
-    ASSERT_TRUE(frontEnd.start(scenario::saverCommand(folder, "/s"), folder));
-    const HWND window = waitForWindow(kRendererWindowTitle, 15000, kRendererWindowClass);
-    ASSERT_TRUE(window);
-    HANDLE renderer = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
-                                  windowProcessId(window));
-    ASSERT_NE(renderer, nullptr);
-    waitUntilIdle(window, 10000);  // past its start-up, in its loop
-    DisplayPowerProbe probe(window);
-    ASSERT_TRUE(probe.ready()) << "the probe did not load into the renderer";
+    HWND window = nullptr;
+    HANDLE renderer = nullptr;
+    std::optional<DisplayPowerProbe> probeInRenderer;
+};
+
+TEST_F(DisplayPower, NothingDrawnWhileTheDisplayIsOffAndBackAtOnceWhenItComesOn) {
+    DisplayPowerProbe& probe = *probeInRenderer;
     const auto draws = [&probe] {
         const DWORD from = probe.frames();
         return waitFor([&] { return probe.frames() >= from + 10; }, 5000);
@@ -68,12 +88,42 @@ TEST(DisplayPower, NothingDrawnWhileTheDisplayIsOffAndBackAtOnceWhenItComesOn) {
     ASSERT_TRUE(probe.send(kDisplayOff));
     waitForKeyboard(window);
     pressKey(window, 'A');
-    EXPECT_EQ(WaitForSingleObject(renderer, 5000), WAIT_OBJECT_0) << "the renderer did not end";
-    DWORD rendererExit = STILL_ACTIVE;
-    GetExitCodeProcess(renderer, &rendererExit);
-    CloseHandle(renderer);
-    EXPECT_EQ(rendererExit, 0u);
+    EXPECT_EQ(rendererExit(5000), std::optional<DWORD>(0)) << "the renderer did not end by itself";
     EXPECT_EQ(frontEnd.waitForExit(3000), std::optional<DWORD>(0)) << "the front end's end";
+}
+
+// A renderer that stops answering, as a stalled graphics driver leaves it, never keeps the screen
+// from a user who acts; one that answers is never ended by the front end.
+TEST_F(DisplayPower, AStuckRendererIsEndedWhenTheUserActsAndNeverWhileItAnswers) {
+    const auto bothRunning = [&] { return WaitForSingleObject(renderer, 0) == WAIT_TIMEOUT && frontEnd.running(); };
+    scenario::CursorCountProbe cursor(
+        GetWindowThreadProcessId(scenario::waitForWindowOfProcess("Vantrel_Main", frontEnd.id(), 5000), nullptr));
+    ASSERT_TRUE(cursor.attached());
+    waitForKeyboard(window);
+
+    moveByAPixelFor(window, 3000);
+    EXPECT_TRUE(bothRunning()) << "ended by 1-pixel moves with the display on";
+    ASSERT_TRUE(probeInRenderer->send(kDisplayOff));
+    moveByAPixelFor(window, 3000);
+    EXPECT_TRUE(bothRunning()) << "ended by 1-pixel moves with the display off";
+    ASSERT_TRUE(probeInRenderer->send(kDisplayOn));
+    // Untouched for a second first: a move the watch has not yet seen answered would count as
+    // the user acting on the frozen renderer.
+    Sleep(1000);
+
+    // Frozen and untouched: its picture stays, and so does the saver, past the 5 s after which
+    // the system reports the window hung.
+    freezeProcess(windowProcessId(window));
+    Sleep(7000);
+    EXPECT_TRUE(bothRunning()) << "a silent renderer ended without input";
+    EXPECT_EQ(cursor.displayCount(), -1);
+
+    const double pressed = nowMs();
+    pressKey(nullptr, 'A');  // nothing to wait for: the renderer reads no more input
+    EXPECT_EQ(rendererExit(15000), std::optional<DWORD>(kRendererEndedByFrontEndExitCode));
+    EXPECT_EQ(frontEnd.waitForExit(5000), std::optional<DWORD>(0));
+    std::cout << "key to the renderer's and the front end's end: " << nowMs() - pressed << " ms\n";
+    EXPECT_EQ(cursor.displayCount(), 0) << "the cursor was not given back";
 }
 
 }  // namespace
